@@ -1,0 +1,35 @@
+#pragma once
+// Number conversions. Never the C library's or streams': those follow the
+// process locale, which the desktop toolkit sets from the environment.
+// `sep` is the user's decimal separator.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace data {
+
+// Rounds to the nearest whole number, halves to the even neighbour.
+long long RoundHalfEven(double value);
+
+// Strict: the whole text (blanks around allowed) must be a number in the
+// user's locale. nullopt for anything else.
+std::optional<double> StrictNumber(std::string_view text, char sep);
+std::optional<long long> StrictInteger(std::string_view text, char sep);
+
+// Lenient: the longest leading part that forms a number, "." as decimal
+// point; 0 when there is none.
+double LenientNumber(std::string_view text);
+long long LenientInteger(std::string_view text);
+
+// Boolean text: "true"/"false" in any case, or a number (0 = false).
+std::optional<bool> BooleanText(std::string_view text, char sep);
+
+// A real number with up to 15 significant digits, no trailing zeros, the
+// user's separator; whole numbers come out as plain digits.
+std::string NumberText(double value, char sep);
+// The shortest text that reads back as the same single-precision value.
+std::string SingleText(float value, char sep);
+std::string IntText(long long value);
+
+}  // namespace data

@@ -1,0 +1,33 @@
+#include "data/species_file.h"
+
+#include "data/text_codec.h"
+#include "data/text_file.h"
+
+namespace data {
+
+klev::FishRecord ReadSpeciesFile(const std::filesystem::path& file, const std::string& shownName, char sep) {
+    TextReader r(file, shownName);
+    klev::FishRecord s;
+    s.Name = Trim(r.readLine());
+    s.SpeciesName = s.Name;
+    s.MinWeight = r.readStrictInt(sep);
+    s.MaxWeight = r.readStrictInt(sep);
+    if (s.MinWeight > s.MaxWeight) r.fail("the largest weight is below the smallest (line 2)");
+    s.SpeciesValue4 = r.readStrictInt(sep);
+    s.Strength = r.readStrictInt(sep);
+    s.Caution = r.readStrictInt(sep);
+    s.PictureKey = r.readLine();
+    const long long baits = r.readStrictInt(sep);
+    if (baits < 0) r.fail("negative number of baits");
+    for (long long j = 0; j < baits; ++j) {
+        klev::BaitPreference& b = s.Baits.emplace_back();
+        b.BaitName = r.readLine();
+        b.Chance = r.readStrictInt(sep);
+    }
+    s.PriceWeightUnit = r.readStrictInt(sep);
+    if (s.PriceWeightUnit <= 0) r.fail("grams per price unit must be positive");
+    s.PricePerUnit = r.readStrictInt(sep);
+    return s;
+}
+
+}  // namespace data

@@ -1,0 +1,30 @@
+#pragma once
+// Windows-1251 on disk, UTF-8 in memory; and the character operations the
+// game defines, which count code points, never bytes.
+
+#include <string>
+#include <string_view>
+
+namespace data {
+
+std::string Cp1251ToUtf8(std::string_view bytes);
+// Characters without a Windows-1251 code become '?'.
+std::string Utf8ToCp1251(std::string_view text);
+
+// The Windows-1251 code of the first character of `utf8`, or -1.
+int Cp1251Code(std::string_view utf8);
+// The UTF-8 text of one Windows-1251 code.
+std::string CharFromCp1251(unsigned char code);
+
+std::size_t CodePointCount(std::string_view utf8);
+// The first / last `n` code points.
+std::string FirstChars(std::string_view utf8, std::size_t n);
+std::string LastChars(std::string_view utf8, std::size_t n);
+// All but the last `n` code points ("" when there are fewer).
+std::string DropLastChars(std::string_view utf8, std::size_t n);
+// Blanks (spaces) removed at both ends.
+std::string Trim(std::string_view text);
+// Lower case for Latin and Cyrillic letters; used for case-blind file names.
+std::string FoldCase(std::string_view utf8);
+
+}  // namespace data

@@ -1,0 +1,69 @@
+#pragma once
+// The one reader and the one writer of the game's text files: Windows-1251
+// on disk with CR LF line ends, UTF-8 lines in memory. Every failure is a
+// FatalError naming the file, the line number and the offending text.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "data/fatal_error.h"
+
+namespace data {
+
+class TextReader {
+public:
+    // Throws FatalError when the file cannot be opened. `shownName` is how
+    // messages name the file.
+    TextReader(const std::filesystem::path& file, std::string shownName);
+    // Reads the lines of text already in memory (for tests).
+    static TextReader FromLines(std::vector<std::string> lines, std::string shownName);
+
+    bool atEnd() const { return next_ >= lines_.size(); }
+    std::size_t lineCount() const { return lines_.size(); }
+    // The number of the line read last (1-based).
+    std::size_t lineNumber() const { return next_; }
+
+    std::string readLine();
+    void skipLine() { readLine(); }
+    long long readStrictInt(char sep);
+    long long readLenientInt();
+    bool readBoolean(char sep);
+
+    // Fails on the line read last.
+    [[noreturn]] void fail(const std::string& what) const;
+    [[noreturn]] void failAt(std::size_t line, const std::string& what) const;
+
+private:
+    TextReader() = default;
+    std::string shownName_;
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+};
+
+// Splits file bytes into lines (CR LF, CR or LF end a line).
+std::vector<std::string> SplitLines(const std::string& bytes);
+
+// Collects lines and writes them in one go: to a temporary file in the same
+// folder, renamed over the target, so a failed write never destroys the old
+// file. commit() throws std::runtime_error on failure.
+class TextWriter {
+public:
+    explicit TextWriter(std::filesystem::path file) : file_(std::move(file)) {}
+    void line(const std::string& utf8) { lines_.push_back(utf8); }
+    void line(long long number) { lines_.push_back(std::to_string(number)); }
+    std::string bytes() const;
+    void commit() const;
+
+private:
+    std::filesystem::path file_;
+    std::vector<std::string> lines_;
+};
+
+// Writes the whole file directly (no temporary), throwing on failure.
+void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes);
+// Writes a temporary file in the same folder and renames it over `file`;
+// throws std::runtime_error, leaving the old file intact, on failure.
+void ReplaceFile(const std::filesystem::path& file, const std::string& bytes);
+
+}  // namespace data

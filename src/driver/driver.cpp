@@ -1,0 +1,275 @@
+#include "driver/driver.h"
+
+#include <algorithm>
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "data/fatal_error.h"
+#include "data/numbers.h"
+#include "forms/reflect.h"
+
+namespace driver {
+namespace {
+
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+// TEXT: the rest of the line after the command word and one blank.
+std::string RestAfter(const std::string& line, const std::string& word) {
+    const std::size_t start = line.find(word);
+    const std::size_t after = start + word.size();
+    if (after >= line.size()) return {};
+    return line.substr(after + 1);
+}
+
+std::string Real(float v) { return data::SingleText(v, '.'); }
+std::string Bool(bool b) { return b ? "true" : "false"; }
+
+}  // namespace
+
+std::pair<std::string, int> SplitIndex(const std::string& text) {
+    const std::size_t open = text.find('(');
+    if (open == std::string::npos || text.back() != ')') return {text, -1};
+    int index = -1;
+    const std::string digits = text.substr(open + 1, text.size() - open - 2);
+    auto res = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+    if (res.ec != std::errc() || res.ptr != digits.data() + digits.size() || index < 0) return {text, -2};
+    return {text.substr(0, open), index};
+}
+
+std::pair<std::string, std::string> SplitFirstDot(const std::string& text) {
+    int depth = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(') ++depth;
+        else if (text[i] == ')') --depth;
+        else if (text[i] == '.' && depth == 0) return {text.substr(0, i), text.substr(i + 1)};
+    }
+    return {text, ""};
+}
+
+ScriptDriver::ScriptDriver(Options options) {
+    klev::Services services{random_, dialogs_, wave_, pictures_, clock_};
+    game_ = std::make_unique<klev::Game>(std::move(options.config), services);
+}
+
+ScriptDriver::~ScriptDriver() = default;
+
+Status ScriptDriver::run(std::istream& script, std::ostream& out) {
+    for (std::string line; std::getline(script, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const Status s = runLine(line, out);
+        if (s != Finished || game_->ended()) return s;
+    }
+    return Finished;
+}
+
+Status ScriptDriver::runLine(const std::string& line, std::ostream& out) {
+    ++lineNumber_;
+    const std::size_t first = line.find_first_not_of(' ');
+    if (first == std::string::npos || line[first] == '#') return Finished;
+    try {
+        execute(line, out);
+    } catch (const ScriptError& e) {
+        out << "error: line " << lineNumber_ << ": " << e.what() << "\n";
+        return ScriptFault;
+    } catch (const forms::NoAnswerQueued& e) {
+        out << "error: line " << lineNumber_ << ": " << e.what() << "\n";
+        return ScriptFault;
+    } catch (const std::exception& e) {
+        out << "fatal: " << e.what() << "\n";
+        return Fatal;
+    }
+    if (game_->ended()) out << "ended\n";
+    return Finished;
+}
+
+forms::Form& ScriptDriver::formNamed(const std::string& name) {
+    forms::Form* f = game_->formByName(name);
+    if (!f) throw ScriptError("unknown form: " + name);
+    return *f;
+}
+
+forms::Control& ScriptDriver::controlNamed(const std::string& text, forms::Form** formOut, std::string* nameOut) {
+    auto [formName, controlText] = SplitFirstDot(text);
+    forms::Form& form = formNamed(formName);
+    auto [name, index] = SplitIndex(controlText);
+    forms::Control* c = index == -2 ? nullptr : form.find(name, index);
+    if (!c) throw ScriptError("unknown control: " + text);
+    if (formOut) *formOut = &form;
+    if (nameOut) *nameOut = name;
+    return *c;
+}
+
+void ScriptDriver::execute(const std::string& line, std::ostream& out) {
+    const std::vector<std::string> w = Words(line);
+    const std::string& cmd = w[0];
+    auto need = [&](std::size_t n) {
+        if (w.size() != n) throw ScriptError("wrong number of words for " + cmd);
+    };
+    auto number = [&](const std::string& text) {
+        auto v = data::StrictNumber(text, '.');
+        if (!v) throw ScriptError("bad number: " + text);
+        return *v;
+    };
+    auto event = [&](forms::Event e, const std::string& target, forms::EventArgs args) {
+        forms::Form* form = nullptr;
+        std::string name;
+        forms::Control& c = controlNamed(target, &form, &name);
+        args.index = c.index();
+        form->dispatch(e, name, args);
+    };
+
+    if (cmd == "answer") {
+        dialogs_.queueAnswer(RestAfter(line, "answer"));
+    } else if (cmd == "cancel") {
+        dialogs_.queueAnswer(std::nullopt);
+    } else if (cmd == "rnd") {
+        for (std::size_t i = 1; i < w.size(); ++i) {
+            const double v = number(w[i]);
+            if (v < 0 || v >= 1) throw ScriptError("rnd value out of [0,1): " + w[i]);
+            random_.queue(v);
+        }
+    } else if (cmd == "rndleft") {
+        out << random_.left() << "\n";
+    } else if (cmd == "seed") {
+        need(2);
+        random_.seed(std::uint64_t(number(w[1])));
+    } else if (cmd == "start") {
+        game_->Start();
+    } else if (cmd == "advance") {
+        need(2);
+        const double ms = number(w[1]);
+        if (ms < 0) throw ScriptError("negative time: " + w[1]);
+        game_->timers.advance(std::int64_t(ms));
+    } else if (cmd == "click" || cmd == "dblclick") {
+        need(2);
+        event(cmd == "click" ? forms::Event::Click : forms::Event::DblClick, w[1], {});
+    } else if (cmd == "move") {
+        need(2);
+        if (w[1].find('.') == std::string::npos) {
+            formNamed(w[1]).dispatch(forms::Event::MouseMove, "", {});
+        } else {
+            event(forms::Event::MouseMove, w[1], {});
+        }
+    } else if (cmd == "down") {
+        need(4);
+        forms::EventArgs a;
+        a.x = float(number(w[2]));
+        a.y = float(number(w[3]));
+        event(forms::Event::MouseDown, w[1], a);
+    } else if (cmd == "keypress" || cmd == "keydown" || cmd == "keyup") {
+        need(3);
+        forms::EventArgs a;
+        a.code = int(number(w[2]));
+        const forms::Event e = cmd == "keypress" ? forms::Event::KeyPress
+                               : cmd == "keydown" ? forms::Event::KeyDown
+                                                  : forms::Event::KeyUp;
+        formNamed(w[1]).dispatch(e, "", a);
+    } else if (cmd == "select") {
+        need(3);
+        forms::Form* form = nullptr;
+        std::string name;
+        forms::Control& c = controlNamed(w[1], &form, &name);
+        c.ListIndex = int(number(w[2]));
+        forms::EventArgs a;
+        a.index = c.index();
+        form->dispatch(forms::Event::Click, name, a);
+    } else if (cmd == "settext") {
+        if (w.size() < 2) throw ScriptError("settext needs a control");
+        forms::Control& c = controlNamed(w[1], nullptr, nullptr);
+        c.Text = RestAfter(line, w[1]);
+    } else if (cmd == "close") {
+        need(2);
+        formNamed(w[1]).QueryClose();
+    } else if (cmd == "print") {
+        need(2);
+        print(w[1], out);
+    } else if (cmd == "items") {
+        need(2);
+        items(w[1], out);
+    } else if (cmd == "messages") {
+        for (const std::string& m : dialogs_.takeMessages()) out << m << "\n";
+        out << ".\n";
+    } else if (cmd == "sounds") {
+        for (const auto& p : wave_.takeStarted()) out << p.filename().string() << "\n";
+        out << ".\n";
+    } else {
+        throw ScriptError("unknown command: " + cmd);
+    }
+}
+
+void ScriptDriver::items(const std::string& what, std::ostream& out) {
+    forms::Control& c = controlNamed(what, nullptr, nullptr);
+    for (const std::string& item : c.List) out << item << "\n";
+    out << ".\n";
+}
+
+void ScriptDriver::print(const std::string& what, std::ostream& out) {
+    auto [head, rest] = SplitFirstDot(what);
+    const auto& names = klev::Game::FormNames();
+    if (rest.empty() || std::find(names.begin(), names.end(), head) == names.end()) {
+        auto value = forms::PrintPath(game_->vars, what);
+        if (!value) throw ScriptError("unknown variable: " + what);
+        out << *value << "\n";
+        return;
+    }
+    forms::Form& form = formNamed(head);
+    auto [second, property] = SplitFirstDot(rest);
+    if (property.empty()) {
+        const std::string& p = second;
+        if (p == "Visible") out << Bool(form.Visible);
+        else if (p == "Caption") out << form.Caption;
+        else if (p == "Left") out << Real(form.Left);
+        else if (p == "Top") out << Real(form.Top);
+        else if (p == "Width") out << Real(form.Width);
+        else if (p == "Height") out << Real(form.Height);
+        else if (p == "Picture") out << form.Picture.name;
+        else throw ScriptError("unknown property: " + what);
+        out << "\n";
+        return;
+    }
+    auto [name, index] = SplitIndex(second);
+    if (index == -1) {
+        if (forms::Timer* t = form.findTimer(name)) {
+            if (property == "Enabled") out << Bool(t->enabled()) << "\n";
+            else if (property == "Interval") out << t->interval() << "\n";
+            else throw ScriptError("unknown property: " + what);
+            return;
+        }
+    }
+    forms::Control* c = index == -2 ? nullptr : form.find(name, index);
+    if (!c) throw ScriptError("unknown control: " + head + "." + second);
+    const std::string& p = property;
+    if (p == "Caption") out << c->Caption;
+    else if (p == "Text") out << (c->kind() == forms::Kind::ListBox ? c->currentText() : c->Text);
+    else if (p == "Visible") out << Bool(c->Visible);
+    else if (p == "Enabled") out << Bool(c->Enabled);
+    else if (p == "Left") out << Real(c->Left);
+    else if (p == "Top") out << Real(c->Top);
+    else if (p == "Width") out << Real(c->Width);
+    else if (p == "Height") out << Real(c->Height);
+    else if (p == "FontBold") out << Bool(c->FontBold);
+    else if (p == "ForeColor") out << c->ForeColor;
+    else if (p == "BackColor") out << c->BackColor;
+    else if (p == "Tag") out << c->Tag;
+    else if (p == "ListIndex") out << c->ListIndex;
+    else if (p == "ListCount") out << c->List.size();
+    else if (p == "Picture") out << c->picture().name;
+    else if (p.rfind("List(", 0) == 0) {
+        auto [_, i] = SplitIndex(p);
+        if (i < 0) throw ScriptError("bad list index: " + what);
+        out << (std::size_t(i) < c->List.size() ? c->List[std::size_t(i)] : std::string());
+    } else {
+        throw ScriptError("unknown property: " + what);
+    }
+    out << "\n";
+}
+
+}  // namespace driver

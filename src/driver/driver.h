@@ -1,0 +1,59 @@
+#pragma once
+// The headless driver: the game with scripted dialogs, scripted random
+// numbers, a recording sound player and a virtual clock, run by commands.
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "forms/services.h"
+#include "shell/game.h"
+
+namespace driver {
+
+struct Options {
+    klev::GameConfig config;
+};
+
+// Exit statuses of a run.
+enum Status { Finished = 0, Fatal = 1, ScriptFault = 2 };
+
+class ScriptDriver {
+public:
+    explicit ScriptDriver(Options options);
+    ~ScriptDriver();
+
+    // Runs every command of `script`, printing what they ask for to `out`.
+    Status run(std::istream& script, std::ostream& out);
+    // Runs one command line; for tests that interleave checks.
+    Status runLine(const std::string& line, std::ostream& out);
+
+    klev::Game& game() { return *game_; }
+    forms::ScriptedRandom& random() { return random_; }
+    forms::ScriptedDialogs& dialogs() { return dialogs_; }
+
+private:
+    struct ScriptError : std::runtime_error {
+        using std::runtime_error::runtime_error;
+    };
+    void execute(const std::string& line, std::ostream& out);
+    void print(const std::string& what, std::ostream& out);
+    void items(const std::string& what, std::ostream& out);
+    forms::Form& formNamed(const std::string& name);
+    forms::Control& controlNamed(const std::string& formDotControl, forms::Form** form, std::string* controlName);
+
+    forms::ScriptedRandom random_;
+    forms::ScriptedDialogs dialogs_;
+    forms::RecordingWavePlayer wave_;
+    forms::StbPictures pictures_;
+    forms::FixedClock clock_;
+    std::unique_ptr<klev::Game> game_;
+    std::size_t lineNumber_ = 0;
+};
+
+// Splits "NAME(i)" into NAME and i (-1 without an index).
+std::pair<std::string, int> SplitIndex(const std::string& text);
+// Splits at the first dot outside parentheses.
+std::pair<std::string, std::string> SplitFirstDot(const std::string& text);
+
+}  // namespace driver

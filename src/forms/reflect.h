@@ -1,0 +1,110 @@
+#pragma once
+// Names for plain state, so that tools (the headless driver, tests) can reach
+// any variable, field or list element by the game's own name:
+// "PlayerMoney", "OwnedRods(2).Name", "SpeciesList(1).Baits(2).Chance".
+// A record type exposes `void reflect(VarVisitor&)` listing its fields.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+class VarVisitor;
+
+// A 1-based list of records, seen through the visitor.
+class ListView {
+public:
+    virtual ~ListView() = default;
+    virtual std::size_t size() const = 0;
+    virtual void visitElement(std::size_t index1, VarVisitor& v) = 0;
+};
+
+class VarVisitor {
+public:
+    virtual ~VarVisitor() = default;
+    virtual void field(std::string_view name, long long& value) = 0;
+    virtual void field(std::string_view name, bool& value) = 0;
+    virtual void field(std::string_view name, std::string& value) = 0;
+    virtual void field(std::string_view name, double& value) = 0;
+    virtual void list(std::string_view name, ListView& list) = 0;
+    // A count that is the size of a list.
+    virtual void count(std::string_view name, std::size_t value) = 0;
+
+    template <class T>
+    void records(std::string_view name, std::vector<T>& items);
+    template <class T, std::size_t N>
+    void records(std::string_view name, T (&items)[N]);
+};
+
+template <class T>
+class VectorView : public ListView {
+public:
+    explicit VectorView(std::vector<T>& v) : v_(v) {}
+    std::size_t size() const override { return v_.size(); }
+    void visitElement(std::size_t index1, VarVisitor& vis) override { v_[index1 - 1].reflect(vis); }
+
+private:
+    std::vector<T>& v_;
+};
+
+template <class T, std::size_t N>
+class ArrayView : public ListView {
+public:
+    explicit ArrayView(T (&a)[N]) : a_(a) {}
+    std::size_t size() const override { return N; }
+    void visitElement(std::size_t index1, VarVisitor& vis) override { a_[index1 - 1].reflect(vis); }
+
+private:
+    T (&a_)[N];
+};
+
+template <class T>
+void VarVisitor::records(std::string_view name, std::vector<T>& items) {
+    VectorView<T> view(items);
+    list(name, view);
+}
+
+template <class T, std::size_t N>
+void VarVisitor::records(std::string_view name, T (&items)[N]) {
+    ArrayView<T, N> view(items);
+    list(name, view);
+}
+
+// The value at `path` printed as the driver prints it, or nullopt when the
+// path names nothing. `root` is anything with reflect(VarVisitor&).
+struct PrintStyle {
+    char decimalSeparator = '.';
+};
+
+class PathPrinter : public VarVisitor {
+public:
+    explicit PathPrinter(std::string_view path);
+    std::optional<std::string> result() const { return result_; }
+
+    void field(std::string_view name, long long& value) override;
+    void field(std::string_view name, bool& value) override;
+    void field(std::string_view name, std::string& value) override;
+    void field(std::string_view name, double& value) override;
+    void list(std::string_view name, ListView& list) override;
+    void count(std::string_view name, std::size_t value) override;
+
+private:
+    bool matchesLeaf(std::string_view name) const;
+    std::string head_;
+    std::optional<std::size_t> index_;
+    std::string rest_;
+    bool valid_ = true;
+    std::optional<std::string> result_;
+};
+
+template <class Root>
+std::optional<std::string> PrintPath(Root& root, std::string_view path) {
+    PathPrinter p(path);
+    root.reflect(p);
+    return p.result();
+}
+
+}  // namespace forms

@@ -1,0 +1,148 @@
+#pragma once
+// The platform services the game uses, each behind a small interface with a
+// production implementation (here or in the front end) and a scripted one
+// for tests and the headless driver.
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "forms/picture.h"
+
+namespace forms {
+
+// The time of day, in seconds since midnight.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual double secondsSinceMidnight() = 0;
+};
+
+class Random {
+public:
+    virtual ~Random() = default;
+    // Uniform in [0, 1).
+    virtual double Rnd() = 0;
+    // Mixes the time of day into the generator state.
+    virtual void Randomize() = 0;
+};
+
+enum class MessageIcon { None, Error, Information };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // The system input box; nullopt when the player cancels it.
+    virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                                const std::string& defaultText) = 0;
+    virtual void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) = 0;
+};
+
+// One sound at a time: Close stops whatever plays, Open names a file, Play
+// starts it and returns at once. Failures are silent.
+class WavePlayer {
+public:
+    virtual ~WavePlayer() = default;
+    virtual void Close() = 0;
+    virtual void Open(const std::filesystem::path& file) = 0;
+    virtual void Play() = 0;
+};
+
+// Decodes picture files. Throws PictureError for a file that is no picture.
+class Pictures {
+public:
+    virtual ~Pictures() = default;
+    virtual Bitmap Load(const std::filesystem::path& file, const std::string& name) = 0;
+};
+
+struct PictureError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// --- Production implementations that need no GUI -------------------------
+
+class SystemClock : public Clock {
+public:
+    double secondsSinceMidnight() override;
+};
+
+// A generator seeded from the clock; Randomize mixes the time of day into
+// its state, so two reseeds within one second do not replay a sequence.
+class SystemRandom : public Random {
+public:
+    explicit SystemRandom(Clock& clock);
+    double Rnd() override;
+    void Randomize() override;
+
+private:
+    Clock& clock_;
+    std::mt19937_64 engine_;
+};
+
+// stb_image behind the interface: JPEG, PNG, BMP, GIF, TGA.
+class StbPictures : public Pictures {
+public:
+    Bitmap Load(const std::filesystem::path& file, const std::string& name) override;
+};
+// Decodes pictures held in memory (the program's own embedded pictures).
+Bitmap DecodePicture(const unsigned char* data, std::size_t size, const std::string& name);
+
+// --- Scripted implementations ----------------------------------------------
+
+// Plays queued values first, then a seeded generator. Randomize leaves the
+// script alone: scripted runs are exact.
+class ScriptedRandom : public Random {
+public:
+    void queue(double value) { queued_.push_back(value); }
+    void seed(std::uint64_t seed) { engine_.seed(seed); }
+    std::size_t left() const { return queued_.size(); }
+    double Rnd() override;
+    void Randomize() override {}
+
+private:
+    std::deque<double> queued_;
+    std::mt19937_64 engine_{1};
+};
+
+struct NoAnswerQueued : std::runtime_error {
+    NoAnswerQueued() : std::runtime_error("an input box was asked with no answer queued") {}
+};
+
+class ScriptedDialogs : public Dialogs {
+public:
+    void queueAnswer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override;
+    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override;
+    // Message boxes shown since the last call.
+    std::vector<std::string> takeMessages();
+    std::size_t answersLeft() const { return answers_.size(); }
+
+private:
+    std::deque<std::optional<std::string>> answers_;
+    std::vector<std::string> messages_;
+};
+
+class RecordingWavePlayer : public WavePlayer {
+public:
+    void Close() override { open_.clear(); }
+    void Open(const std::filesystem::path& file) override { open_ = file; }
+    void Play() override;
+    // Files started since the last call, as opened.
+    std::vector<std::filesystem::path> takeStarted();
+
+private:
+    std::filesystem::path open_;
+    std::vector<std::filesystem::path> started_;
+};
+
+class FixedClock : public Clock {
+public:
+    double seconds = 12 * 3600;
+    double secondsSinceMidnight() override { return seconds; }
+};
+
+}  // namespace forms

@@ -1,0 +1,44 @@
+#include "shell/about.h"
+
+#include "shell/game.h"
+#include "shell/form1.h"
+#include "shell/load_game.h"
+
+namespace klev {
+
+About::About(Game& game)
+    : forms::Form(game.timers, "About"),
+      Image1(add(forms::Kind::Image, "Image1", 0, 0, 9000, 6000)),
+      Label1(label("Label1", "Клевница 2", 240, 4800, 8520, 480)),
+      Label2(label("Label2", "LOADING...", 240, 5400, 8520, 360)),
+      Timer1(timer("Timer1", 2000, [this] { Timer1_Timer(); })),
+      game_(game) {
+    Width = 9000;
+    Height = 6000;
+    Label1.FontBold = true;
+    Label1.FontSize = 20;
+    Label1.ForeColor = forms::White;
+    Label1.Centered = true;
+    Label2.ForeColor = forms::White;
+    Label2.Centered = true;
+}
+
+void About::Form_Load() {
+    // The splash picture is part of the game folder; without it the splash is plain.
+    const auto file = game_.path("\\images\\splash.jpg");
+    try {
+        Image1.setPicture(game_.services.pictures.Load(file, "\\images\\splash.jpg"));
+    } catch (const forms::PictureError&) {
+    }
+    Timer1.setEnabled(true);
+}
+
+void About::Timer1_Timer() {
+    Timer1.setEnabled(false);
+    Hide();
+    AskPlayerName(game_);
+    LoadAll(game_);
+    game_.form1().Show();
+}
+
+}  // namespace klev

@@ -1,0 +1,38 @@
+#pragma once
+// The main screen `Form1`: the map with its place markers, map switching,
+// the base button, the credits, the exit, and the event timer `Sobitia`.
+
+#include "forms/form.h"
+
+namespace klev {
+
+class Game;
+
+class Form1 : public forms::Form {
+public:
+    explicit Form1(Game& game);
+
+    forms::Control& Image1;    // background
+    forms::Control& Picture1;  // the map picture
+    forms::Control& Label1;    // map title
+    forms::ControlArray& PScene;  // place markers 1..n
+    forms::Control& Label3;    // previous map
+    forms::Control& Label4;    // next map
+    forms::Control& Butt_base;
+    forms::Control& Label2;
+    forms::Control& Label6;  // "О программе"
+    forms::Control& Label5;  // "Выход"
+    forms::Control& Info;
+    forms::Timer& Sobitia;
+
+    void QueryClose() override;
+
+private:
+    void SwitchMap(int step);
+    void PScene_Click(int index);
+    void PScene_MouseMove(int index);
+    void Label5_Click();
+    Game& game_;
+};
+
+}  // namespace klev

@@ -1,0 +1,236 @@
+#include "shell/load_game.h"
+
+#include <algorithm>
+#include <functional>
+#include <system_error>
+
+#include "bar/kafe.h"
+#include "base/base_form.h"
+#include "base/fish_ocenka.h"
+#include "base/fishery.h"
+#include "base/records_form.h"
+#include "base/shop_fr.h"
+#include "data/catalog_files.h"
+#include "data/game_folder.h"
+#include "data/map_files.h"
+#include "data/records_file.h"
+#include "data/settings_file.h"
+#include "data/species_file.h"
+#include "data/text_codec.h"
+#include "data/text_file.h"
+#include "scene/scene_form.h"
+#include "shell/form1.h"
+#include "shell/game.h"
+#include "shell/save_game.h"
+#include "shell/source.h"
+#include "tournaments/desk.h"
+#include "tournaments/tour_form.h"
+#include "tournaments/tur_result.h"
+
+namespace klev {
+
+namespace fs = std::filesystem;
+
+bool IsSafeFolderName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (unsigned char c : name)
+        if (c < 32 || c == 127 || std::string_view("\\/<>:\"|?*").find(char(c)) != std::string_view::npos)
+            return false;
+    // Device names stay reserved whatever follows a dot ("con.txt" too).
+    std::string stem = data::FoldCase(data::Trim(name.substr(0, name.find('.'))));
+    static const char* reserved[] = {"con", "prn", "aux", "nul"};
+    for (const char* r : reserved)
+        if (stem == r) return false;
+    if (stem.size() == 4 && (stem.rfind("com", 0) == 0 || stem.rfind("lpt", 0) == 0) && stem[3] >= '1' &&
+        stem[3] <= '9')
+        return false;
+    return true;
+}
+
+void AskPlayerName(Game& game) {
+    for (;;) {
+        const std::string answer =
+            game.services.dialogs.InputBox("Введите свое имя", "Клевница 2", "").value_or("");
+        if (data::Trim(answer).empty()) continue;
+        if (!IsSafeFolderName(answer)) {
+            game.services.dialogs.MsgBox("Это имя нельзя использовать: в нём есть знаки, недопустимые в имени папки.",
+                                         forms::MessageIcon::Error, "Клевница 2");
+            continue;
+        }
+        game.vars.PlayerName = answer;
+        return;
+    }
+}
+
+void LoadAll(Game& game) {
+    OpenPlayerSave(game);
+    LoadConfig(game);
+    LoadPictures(game);
+    AssignBasePictures(game);
+    LoadSpecies(game);
+    LoadCatalogs(game);
+    LoadMaps(game);
+    ShowMap(game);
+    InitDefaults(game);
+    LoadRecordBook(game);
+}
+
+void OpenPlayerSave(Game& game) {
+    const fs::path saves = game.path("\\Saves");
+    std::error_code ec;
+    if (!fs::is_directory(saves, ec)) throw data::FatalError("Path not found: \\Saves\\");
+    const fs::path folder = saves / fs::path(game.vars.PlayerName);
+    if (fs::is_directory(folder, ec)) {
+        LoadGameState(game);
+        return;
+    }
+    if (!fs::create_directory(folder, ec) || ec)
+        throw data::FatalError("Path not found: \\Saves\\" + game.vars.PlayerName);
+    data::WriteFileBytes(folder / "vrb.cfg", "");
+    game.vars.PlayerMoney = 50;
+}
+
+void LoadConfig(Game& game) {
+    const data::Settings s = data::ReadSettings(game.path("\\conf.cfg"), "\\conf.cfg", game.sep());
+    game.vars.MapFolder = s.mapFolder;
+    game.vars.UseSettingsFile = s.useSettingsFile;
+    if (s.useSettingsFile)
+        data::WriteInstallMarker(game.path("\\conf.cfg"), game.config.systemFolder, game.config.gameFolder,
+                                 game.vars.MapFolder);
+}
+
+void LoadPictures(Game& game) {
+    Source& source = game.source();
+    const fs::path folder = game.path("\\images");
+    const std::vector<std::string> files = data::ListFiles(folder);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::string shown = "\\images\\" + files[i];
+        forms::Control& member = source.Pic.load(int(i) + 1);
+        const std::string tag = data::PictureTag(files[i]);
+        try {
+            forms::Bitmap picture = game.services.pictures.Load(folder / fs::path(files[i]), tag);
+            member.setPicture(std::move(picture));
+        } catch (const forms::PictureError&) {
+            throw data::FatalError(shown + ": not a loadable picture");
+        }
+        member.Tag = tag;
+    }
+    game.vars.PictureCount = Long(files.size());
+}
+
+void AssignBasePictures(Game& game) {
+    Source& source = game.source();
+    struct Target {
+        const char* tag;
+        std::function<void(const forms::Bitmap&)> give;
+    };
+    const Target targets[] = {
+        {"base(mini)", [&](const forms::Bitmap& p) { game.form1().Butt_base.setPicture(p); }},
+        {"back1", [&](const forms::Bitmap& p) { game.form1().Image1.setPicture(p); }},
+        {"base", [&](const forms::Bitmap& p) { game.base().Picture = p; }},
+        {"but_shop1", [&](const forms::Bitmap& p) { game.base().But_shop.setPicture(p); }},
+        {"butt_pub", [&](const forms::Bitmap& p) { game.base().but_pub.setPicture(p); }},
+        {"but_fishery", [&](const forms::Bitmap& p) { game.base().but_fishery.setPicture(p); }},
+        {"but_oc", [&](const forms::Bitmap& p) { game.base().but_oc.setPicture(p); }},
+        {"order", [&](const forms::Bitmap& p) { game.base().But_Order.setPicture(p); }},
+        {"bar", [&](const forms::Bitmap& p) { game.kafe().Picture = p; }},
+        {"pubcrew", [&](const forms::Bitmap& p) { game.kafe().Image1.setPicture(p); }},
+        {"fishery_background", [&](const forms::Bitmap& p) { game.fishery().Picture = p; }},
+        {"vsy", [&](const forms::Bitmap& p) { game.fishOcenka().Picture = p; }},
+        {"wood", [&](const forms::Bitmap& p) { game.desk().Picture = p; }},
+        {"tourinfo", [&](const forms::Bitmap& p) { game.tourForm().Picture = p; }},
+        {"kubok", [&](const forms::Bitmap& p) { game.turResult().Image1.setPicture(p); }},
+        {"wood2", [&](const forms::Bitmap& p) { game.records().Picture = p; }},
+    };
+    for (Long i = 1; i <= game.vars.PictureCount; ++i) {
+        const forms::Control& member = source.Pic[int(i)];
+        for (const Target& t : targets)
+            if (member.Tag == t.tag) t.give(member.picture());
+    }
+}
+
+void LoadSpecies(Game& game) {
+    const fs::path folder = game.path("\\Data\\Fish");
+    Source& source = game.source();
+    for (const std::string& file : data::ListFiles(folder)) {
+        FishRecord species =
+            data::ReadSpeciesFile(folder / fs::path(file), "\\Data\\Fish\\" + file, game.sep());
+        species.PictureIndex = source.FindTag(data::Trim(species.PictureKey));
+        game.vars.SpeciesList.push_back(std::move(species));
+    }
+}
+
+void LoadCatalogs(Game& game) {
+    ShopFr& shop = game.shopFr();
+    auto load = [&](auto reader, const char* name, std::vector<TackleItem>& catalog, forms::Control& list) {
+        const std::string shown = std::string("\\Data\\Dev\\") + name;
+        data::Catalog c = reader(game.path(shown), shown, game.sep());
+        catalog = std::move(c.items);
+        for (std::string& text : c.listTexts) list.addItem(std::move(text));
+    };
+    load(data::ReadRodCatalog, "Sp.cfg", game.vars.RodCatalog, shop.List_Sp);
+    load(data::ReadLineCatalog, "lsk.cfg", game.vars.LineCatalog, shop.List_Leska);
+    load(data::ReadBaitCatalog, "nas.cfg", game.vars.BaitCatalog, shop.List_Nas);
+    load(data::ReadLureCatalog, "bls.cfg", game.vars.LureCatalog, shop.List_Bles);
+}
+
+void LoadMaps(Game& game) {
+    const std::vector<std::string> folders =
+        data::ReadMapList(game.path("\\Data\\Maps\\Info.inf"), "\\Data\\Maps\\Info.inf", game.sep());
+    Source& source = game.source();
+    game.vars.MapList.resize(folders.size());
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const std::string shown = "\\Data\\Maps\\" + folders[i] + "\\conf.cfg";
+        MapInfo map = data::ReadMapFile(game.path(shown), shown, game.sep());
+        map.Folder = folders[i];
+        map.PictureIndex = source.FindTag(map.Folder);
+        game.vars.MapList[i] = std::move(map);
+    }
+}
+
+void ShowMap(Game& game) {
+    Form1& form = game.form1();
+    Source& source = game.source();
+    const Long marker = source.FindTag("scene");
+    Variables& v = game.vars;
+    for (std::size_t i = 0; i < v.MapList.size(); ++i) {
+        const MapInfo& map = v.MapList[i];
+        if (map.Folder != v.MapFolder) continue;
+        form.Picture1.setPicture(source.StockPicture(map.PictureIndex));
+        form.Label1.Caption = map.Title;
+        v.MapIndex = Long(i) + 1;
+        for (std::size_t k = 0; k < map.Places.size(); ++k) {
+            const int index = int(k) + 1;
+            // A map listed twice under one folder would load its markers twice: keep one.
+            forms::Control& m = form.PScene.loaded(index) ? form.PScene[index] : form.PScene.load(index);
+            m.Left = float(map.Places[k].X);
+            m.Top = float(map.Places[k].Y);
+            m.Visible = true;
+            m.setPicture(source.StockPicture(marker));
+        }
+    }
+}
+
+void InitDefaults(Game& game) {
+    Variables& v = game.vars;
+    v.TackleX = 5400;
+    v.RigMode = "popl";
+    const GameConfig& c = game.config;
+    game.sceneForm().Caption = "Клевница 2   version " + std::to_string(c.versionMajor) + "." +
+                               std::to_string(c.versionMinor) + "." + std::to_string(c.versionRevision);
+    const struct {
+        const char* name;
+        Long tolerance, skill;
+    } regulars[] = {{"Бумбер", 100, 15}, {"Липот", 70, 20}, {"Дросс", 50, 30}, {"Хумпи", 30, 50}};
+    for (int i = 0; i < 4; ++i) {
+        v.Regulars[i].Name = regulars[i].name;
+        v.Regulars[i].Tolerance = regulars[i].tolerance;
+        v.Regulars[i].Skill = regulars[i].skill;
+    }
+}
+
+void LoadRecordBook(Game& game) {
+    game.vars.RecordBook = data::ReadRecordBook(game.path("\\Data\\rec.cfg"), "\\Data\\rec.cfg", game.sep());
+}
+
+}  // namespace klev

@@ -1,0 +1,44 @@
+#include "shell/platform.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <string>
+
+#include "shell/game.h"
+
+namespace klev {
+
+std::filesystem::path ExecutableFolder() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path() : exe.parent_path();
+}
+
+std::filesystem::path DefaultSystemFolder() {
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+        return std::filesystem::path(xdg) / "klevnitsa";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::filesystem::path(home) / ".config" / "klevnitsa";
+    return std::filesystem::temp_directory_path() / "klevnitsa";
+}
+
+char UserDecimalSeparator() {
+    // Ask the environment's locale once, then put the C locale back.
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    char sep = '.';
+    if (std::setlocale(LC_NUMERIC, "")) {
+        const std::lconv* lc = std::localeconv();
+        if (lc && lc->decimal_point && lc->decimal_point[0]) sep = lc->decimal_point[0];
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    return sep;
+}
+
+GameConfig DefaultVersion(GameConfig config) {
+    config.versionMajor = KLEV_VERSION_MAJOR;
+    config.versionMinor = KLEV_VERSION_MINOR;
+    config.versionRevision = KLEV_VERSION_REVISION;
+    return config;
+}
+
+}  // namespace klev

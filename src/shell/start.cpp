@@ -1,0 +1,12 @@
+#include "shell/about.h"
+#include "shell/game.h"
+
+namespace klev {
+
+void Game::Start() {
+    About& splash = about();
+    splash.Show();
+    splash.Form_Load();
+}
+
+}  // namespace klev

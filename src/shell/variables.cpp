@@ -1,0 +1,127 @@
+#include "shell/variables.h"
+
+namespace klev {
+
+void Variables::reflect(forms::VarVisitor& v) {
+    v.field("PlayerName", PlayerName);
+    v.field("PlayerMoney", PlayerMoney);
+    v.field("RigMode", RigMode);
+    v.field("RodSlot", RodSlot);
+    v.field("LineSlot", LineSlot);
+    v.field("BaitSlot", BaitSlot);
+    v.field("LureSlot", LureSlot);
+    v.field("GroundbaitSlot", GroundbaitSlot);
+    v.field("Drunkenness", Drunkenness);
+    v.field("Satiety", Satiety);
+
+    v.records("OwnedRods", OwnedRods);
+    v.count("OwnedRodCount", OwnedRods.size());
+    v.records("OwnedLines", OwnedLines);
+    v.count("OwnedLineCount", OwnedLines.size());
+    v.records("OwnedBaits", OwnedBaits);
+    v.count("OwnedBaitCount", OwnedBaits.size());
+    v.records("OwnedLures", OwnedLures);
+    v.count("OwnedLureCount", OwnedLures.size());
+    v.records("OwnedGroundbaits", OwnedGroundbaits);
+    v.count("OwnedGroundbaitCount", OwnedGroundbaits.size());
+    v.records("CaughtFish", CaughtFish);
+    v.count("CaughtCount", CaughtFish.size());
+
+    v.records("RodCatalog", RodCatalog);
+    v.count("RodCatalogCount", RodCatalog.size());
+    v.records("LineCatalog", LineCatalog);
+    v.count("LineCatalogCount", LineCatalog.size());
+    v.records("BaitCatalog", BaitCatalog);
+    v.count("BaitCatalogCount", BaitCatalog.size());
+    v.records("LureCatalog", LureCatalog);
+    v.count("LureCatalogCount", LureCatalog.size());
+    v.records("SpeciesList", SpeciesList);
+    v.count("SpeciesCount", SpeciesList.size());
+    v.records("MapList", MapList);
+    v.count("MapCount", MapList.size());
+    v.field("PictureCount", PictureCount);
+    v.field("UseSettingsFile", UseSettingsFile);
+
+    v.field("MapIndex", MapIndex);
+    v.field("MapFolder", MapFolder);
+    v.field("PlaceNumber", PlaceNumber);
+    v.field("BaseDestination", BaseDestination);
+
+    v.field("ShoreLineY", ShoreLineY);
+    v.field("CastLineY", CastLineY);
+    v.field("SnagChance", SnagChance);
+    v.records("PlaceFish", PlaceFish);
+    v.count("PlaceFishCount", PlaceFish.size());
+
+    v.records("RecordBook", RecordBook);
+    v.count("RecordCount", RecordBook.size());
+    v.records("Regulars", Regulars);
+
+    v.field("InfoText", InfoText);
+    v.field("SoundFile", SoundFile);
+
+    v.field("FishSpecies", FishSpecies);
+    v.field("FishWeight", FishWeight);
+    v.field("Hooked", Hooked);
+    v.field("Snagged", Snagged);
+    v.field("GroundbaitPower", GroundbaitPower);
+
+    v.field("InDuel", InDuel);
+    v.field("DuelKind", DuelKind);
+    v.field("DuelStake", DuelStake);
+    v.field("DuelTimeLeft", DuelTimeLeft);
+    v.field("SelectedRegular", SelectedRegular);
+    v.records("RivalCatch", RivalCatch);
+    v.count("RivalCatchCount", RivalCatch.size());
+
+    v.field("TournamentCountdown", TournamentCountdown);
+    v.field("TournamentMap", TournamentMap);
+    v.field("TournamentPlace", TournamentPlace);
+    v.field("TournamentFish", TournamentFish);
+    v.field("TournamentPrize", TournamentPrize);
+    v.field("InTournament", InTournament);
+    v.field("TournamentTimeLeft", TournamentTimeLeft);
+    v.records("TournamentFishList", TournamentFishList);
+    v.count("TournamentFishCount", TournamentFishList.size());
+
+    v.field("TreatAll", TreatAll);
+    v.field("DrinkStrength", DrinkStrength);
+    v.field("DrinkAttitudeGain", DrinkAttitudeGain);
+    v.field("PuddleCount", PuddleCount);
+    v.field("FirstSlidingPuddle", FirstSlidingPuddle);
+
+    v.field("RodBusy", RodBusy);
+    v.field("CastAnimating", CastAnimating);
+    v.field("StrikeAnimating", StrikeAnimating);
+    v.field("Reeling", Reeling);
+    v.field("CastFrame", CastFrame);
+    v.field("StrikeFrame", StrikeFrame);
+    v.field("RodRestLeft", RodRestLeft);
+    v.field("ReelBob", ReelBob);
+    v.field("TackleX", TackleX);
+    v.field("TackleY", TackleY);
+    v.field("FishAtBait", FishAtBait);
+    v.field("FloatBob", FloatBob);
+    v.field("BiteActive", BiteActive);
+    v.field("BiteKind", BiteKind);
+    v.field("BiteStep", BiteStep);
+    v.field("DriftDX", DriftDX);
+    v.field("DriftDY", DriftDY);
+    v.field("DriftDirX", DriftDirX);
+    v.field("DriftDirY", DriftDirY);
+    v.field("HookSet", HookSet);
+    v.field("FishPower", FishPower);
+    v.field("FishStamina", FishStamina);
+    v.field("WaveStep", WaveStep);
+    v.field("HelpSlideIn", HelpSlideIn);
+    v.field("HelpSlideOut", HelpSlideOut);
+    v.field("HelpShown", HelpShown);
+
+    v.field("InvShowsRods", InvShowsRods);
+    v.field("InvShowsLines", InvShowsLines);
+    v.field("InvShowsLures", InvShowsLures);
+    v.field("InvShowsBaits", InvShowsBaits);
+    v.field("InvShowsGroundbaits", InvShowsGroundbaits);
+}
+
+}  // namespace klev

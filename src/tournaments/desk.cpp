@@ -1,0 +1,16 @@
+#include "tournaments/desk.h"
+
+#include "shell/game.h"
+
+namespace klev {
+
+Desk::Desk(Game& game)
+    : forms::Form(game.timers, "Desk"),
+
+      game_(game) {
+    Caption = "Доска объявлений";
+    Width = 9600;
+    Height = 7200;
+}
+
+}  // namespace klev

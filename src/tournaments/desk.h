@@ -1,0 +1,20 @@
+#pragma once
+// Window `Desk`.
+
+#include "forms/form.h"
+
+namespace klev {
+
+class Game;
+
+class Desk : public forms::Form {
+public:
+    explicit Desk(Game& game);
+
+
+
+private:
+    Game& game_;
+};
+
+}  // namespace klev

@@ -1,0 +1,16 @@
+#include "tournaments/tour_form.h"
+
+#include "shell/game.h"
+
+namespace klev {
+
+Tour_Form::Tour_Form(Game& game)
+    : forms::Form(game.timers, "Tour_Form"),
+
+      game_(game) {
+    Caption = "Турнир";
+    Width = 9600;
+    Height = 7200;
+}
+
+}  // namespace klev

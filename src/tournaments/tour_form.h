@@ -1,0 +1,20 @@
+#pragma once
+// Window `Tour_Form`.
+
+#include "forms/form.h"
+
+namespace klev {
+
+class Game;
+
+class Tour_Form : public forms::Form {
+public:
+    explicit Tour_Form(Game& game);
+
+
+
+private:
+    Game& game_;
+};
+
+}  // namespace klev

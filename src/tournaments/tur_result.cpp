@@ -1,0 +1,16 @@
+#include "tournaments/tur_result.h"
+
+#include "shell/game.h"
+
+namespace klev {
+
+Tur_Result::Tur_Result(Game& game)
+    : forms::Form(game.timers, "Tur_Result"),
+      Image1(add(forms::Kind::Image, "Image1", 240, 240, 2400, 3000)),
+      game_(game) {
+    Caption = "Итоги турнира";
+    Width = 9600;
+    Height = 7200;
+}
+
+}  // namespace klev

@@ -1,0 +1,20 @@
+#pragma once
+// Window `Tur_Result`.
+
+#include "forms/form.h"
+
+namespace klev {
+
+class Game;
+
+class Tur_Result : public forms::Form {
+public:
+    explicit Tur_Result(Game& game);
+
+    forms::Control& Image1;
+
+private:
+    Game& game_;
+};
+
+}  // namespace klev
