@@ -1,5 +1,10 @@
 #pragma once
-// Window `Base`.
+// The fishing base `Base`: a picture with hot spots. The shop, the bar and
+// the fish buyer are reached through the transition window; the evaluation,
+// the notice board, the inventory, the caught fish and the records list open
+// directly; the map button hides the base. Hovering a spot names it in `info`.
+
+#include <string>
 
 #include "forms/form.h"
 
@@ -11,13 +16,22 @@ class Base : public forms::Form {
 public:
     explicit Base(Game& game);
 
-    forms::Control& But_shop;
-    forms::Control& but_pub;
-    forms::Control& but_fishery;
-    forms::Control& but_oc;
-    forms::Control& But_Order;
+    forms::Control& But_shop;     // tackle shop
+    forms::Control& but_fishery;  // fish buyer
+    forms::Control& but_pub;      // bar
+    forms::Control& but_oc;       // scales: the evaluation
+    forms::Control& But_Order;    // notice board
+    forms::Control& Image1;       // inventory
+    forms::Control& Image2;       // caught fish
+    forms::Control& Image3;       // back to the map
+    forms::Control& Label1;       // "рекорды"
+    forms::Control& info;         // hover caption
 
 private:
+    void GoTo(const std::string& destination);
+    void but_oc_Click();
+    void Label1_Click();
+    void Hover(const std::string& control, const std::string& caption);
     Game& game_;
 };
 

@@ -1,16 +1,201 @@
 #include "base/inven_fr.h"
 
+#include "base/inventory.h"
+#include "base/shop_fr.h"
+#include "data/numbers.h"
+#include "shell/functions.h"
 #include "shell/game.h"
 
 namespace klev {
 
+using forms::Event;
+
+namespace {
+
+constexpr forms::Color Paper = 0xC8E0F0;
+
+void Box(forms::Control& frame, const char* caption) {
+    frame.Caption = caption;
+    frame.BackColor = Paper;
+}
+
+// An opener lies over its whole box, transparent, so a press anywhere in
+// the box pops up the pick list.
+forms::Control& Opener(forms::Control& c) {
+    c.BackTransparent = true;
+    return c;
+}
+
+forms::Control& ItemPicture(forms::Control& c) {
+    c.Stretch = true;
+    return c;
+}
+
+}  // namespace
+
 InvenFr::InvenFr(Game& game)
     : forms::Form(game.timers, "InvenFr"),
-
+      Label6(label("Label6",
+                   "В этой форме вы можете управлять своими вещами. Кликните на любое окошко, чтобы получить "
+                   "список соответствующих предметов.",
+                   240, 120, 9120, 600)),
+      Frame_Sp(add(forms::Kind::Frame, "Frame_Sp", 240, 840, 4560, 2640)),
+      Sp_pic(ItemPicture(add(forms::Kind::Image, "Sp_pic", 120, 300, 4320, 2220, &Frame_Sp))),
+      But_SP(Opener(label("But_SP", "", 0, 0, 4560, 2640, &Frame_Sp))),
+      Frame_Leska(add(forms::Kind::Frame, "Frame_Leska", 4920, 840, 2160, 2640)),
+      Leska_Naz(label("Leska_Naz", "", 120, 720, 1920, 420, &Frame_Leska)),
+      Leska_Kol(label("Leska_Kol", "", 120, 1320, 1920, 420, &Frame_Leska)),
+      Label2(Opener(label("Label2", "", 0, 0, 2160, 2640, &Frame_Leska))),
+      Frame_Bles(add(forms::Kind::Frame, "Frame_Bles", 7200, 840, 2160, 2640)),
+      Bles_Pic(ItemPicture(add(forms::Kind::Image, "Bles_Pic", 120, 300, 1920, 1680, &Frame_Bles))),
+      Bles_Raz(label("Bles_Raz", "", 120, 2100, 1920, 375, &Frame_Bles)),
+      Label1(Opener(label("Label1", "", 0, 0, 2160, 2640, &Frame_Bles))),
+      Frame_Nas(add(forms::Kind::Frame, "Frame_Nas", 240, 3600, 2160, 2640)),
+      Nas_pic(ItemPicture(add(forms::Kind::Image, "Nas_pic", 120, 300, 1920, 1680, &Frame_Nas))),
+      Nas_Kol(label("Nas_Kol", "", 120, 2100, 1920, 375, &Frame_Nas)),
+      Label3(Opener(label("Label3", "", 0, 0, 2160, 2640, &Frame_Nas))),
+      Frame_Prik(add(forms::Kind::Frame, "Frame_Prik", 2520, 3600, 2160, 2640)),
+      Prik_Pic(ItemPicture(add(forms::Kind::Image, "Prik_Pic", 120, 300, 1920, 1680, &Frame_Prik))),
+      Prik_Kol(label("Prik_Kol", "", 120, 2100, 1920, 375, &Frame_Prik)),
+      Label4(Opener(label("Label4", "", 0, 0, 2160, 2640, &Frame_Prik))),
+      Label5(label("Label5", "выход", 8160, 5880, 1200, 375)),
+      List1(add(forms::Kind::ListBox, "List1", 0, 0, 2400, 1560)),
       game_(game) {
     Caption = "Инвентарь";
     Width = 9600;
-    Height = 7200;
+    Height = 6480;
+    BackColor = Paper;
+    Box(Frame_Sp, "Спининг");
+    Box(Frame_Leska, "Леска");
+    Box(Frame_Bles, "Блесна");
+    Box(Frame_Nas, "Насадка");
+    Box(Frame_Prik, "Прикормка");
+    Leska_Naz.FontSize = 14;
+    Leska_Naz.FontBold = true;
+    Leska_Naz.Centered = true;
+    Leska_Kol.Centered = true;
+    for (forms::Control* text : {&Leska_Kol, &Bles_Raz, &Nas_Kol, &Prik_Kol}) text->FontSize = 10;
+    Label5.FontSize = 11;
+    List1.Visible = false;
+
+    auto opener = [this](const char* name, PickKind kind, forms::Control* frame) {
+        on(name, Event::MouseDown, [this, kind, frame](const forms::EventArgs& a) {
+            if (frame) OpenPickList(kind, frame->Left + a.x, frame->Top + a.y);
+            else OpenPickList(kind, a.x, a.y);
+        });
+    };
+    // The rods' button places the list at its own coordinates, as it always did.
+    opener("But_SP", PickKind::Rods, nullptr);
+    opener("Label1", PickKind::Lures, &Frame_Bles);
+    opener("Label2", PickKind::Lines, &Frame_Leska);
+    opener("Label3", PickKind::Baits, &Frame_Nas);
+    opener("Label4", PickKind::Groundbaits, &Frame_Prik);
+    on("List1", Event::Click, [this] { List1_Click(); });
+    on("Label5", Event::Click, [this] { Label5_Click(); });
+    on("Label5", Event::MouseMove, [this] { Label5.FontBold = true; });
+    on("", Event::MouseMove, [this] { Label5.FontBold = false; });
+}
+
+void InvenFr::Own_Inv() {
+    Variables& v = game_.vars;
+    v.InvShowsRods = v.InvShowsLines = v.InvShowsLures = v.InvShowsBaits = v.InvShowsGroundbaits = false;
+}
+
+void InvenFr::OpenPickList(PickKind kind, float left, float top) {
+    Variables& v = game_.vars;
+    List1.Visible = true;
+    List1.Top = top;
+    List1.Left = left;
+    Own_Inv();
+    const std::vector<TackleItem>* owned = nullptr;
+    switch (kind) {
+        case PickKind::Rods: v.InvShowsRods = true, owned = &v.OwnedRods; break;
+        case PickKind::Lines: v.InvShowsLines = true, owned = &v.OwnedLines; break;
+        case PickKind::Lures: v.InvShowsLures = true, owned = &v.OwnedLures; break;
+        case PickKind::Baits: v.InvShowsBaits = true, owned = &v.OwnedBaits; break;
+        case PickKind::Groundbaits: v.InvShowsGroundbaits = true, owned = &v.OwnedGroundbaits; break;
+    }
+    List1.clear();
+    for (const TackleItem& item : *owned) List1.addItem(item.Name);
+}
+
+void InvenFr::List1_Click() {
+    // Only a click on an entry chooses anything.
+    if (List1.ListIndex < 0) return;
+    const Variables& v = game_.vars;
+    const std::string text = List1.currentText();
+    const Long k = Long(List1.ListIndex) + 1;
+    if (v.InvShowsRods && !v.OwnedRods.empty() && ChooseRod(text)) return;
+    if (v.InvShowsLures && !v.OwnedLures.empty()) {
+        if (k <= Long(v.OwnedLures.size())) ChooseLure(k);
+    } else if (v.InvShowsBaits && !v.OwnedBaits.empty()) {
+        ChooseBait(k);
+    } else if (v.InvShowsGroundbaits && !v.OwnedGroundbaits.empty()) {
+        ChooseGroundbait(k);
+    } else if (v.InvShowsLines && !v.OwnedLines.empty()) {
+        ChooseLine(text);
+    }
+}
+
+bool InvenFr::ChooseRod(const std::string& text) {
+    Variables& v = game_.vars;
+    for (std::size_t i = 0; i < v.OwnedRods.size(); ++i) {
+        if (v.OwnedRods[i].Name != text) continue;
+        Sp_pic.setPicture(LoadItemPicture(game_, "\\images\\sp_" + v.OwnedRods[i].Name + ".jpg"));
+        v.RodSlot = Long(i) + 1;
+        List1.Visible = false;
+        return true;
+    }
+    return false;
+}
+
+void InvenFr::ChooseLure(Long k) {
+    Variables& v = game_.vars;
+    const TackleItem& lure = At(v.OwnedLures, k, "OwnedLures");
+    Bles_Pic.setPicture(LoadItemPicture(game_, "\\images\\bl_" + lure.Name + ".jpg"));
+    Bles_Raz.Caption = "Размер: " + lure.SizeName;
+    v.LureSlot = k;
+    List1.Visible = false;
+}
+
+void InvenFr::ChooseBait(Long k) {
+    Variables& v = game_.vars;
+    const TackleItem& bait = At(v.OwnedBaits, k, "OwnedBaits");
+    Nas_pic.setPicture(LoadItemPicture(game_, "\\images\\" + bait.Name + ".jpg"));
+    Nas_Kol.Caption = "Осталось: " + data::IntText(bait.Amount);
+    v.BaitSlot = k;
+    List1.Visible = false;
+}
+
+void InvenFr::ChooseGroundbait(Long k) {
+    Variables& v = game_.vars;
+    const TackleItem& groundbait = At(v.OwnedGroundbaits, k, "OwnedGroundbaits");
+    // The packs of the shop carry the pictures; a pack is known by its price, a tenth of the power.
+    ShopFr& shop = game_.shopFr();
+    int pack = 0;
+    for (int i = 0; i <= 3; ++i)
+        if (data::LenientNumber(shop.prik_im[i].Tag) == double(groundbait.Power) / 10.0) pack = i;
+    Prik_Pic.setPicture(shop.prik_im[pack].picture());
+    Prik_Kol.Caption = "Осталось: " + data::IntText(groundbait.Amount);
+    v.GroundbaitSlot = k;
+    List1.Visible = false;
+}
+
+void InvenFr::ChooseLine(const std::string& text) {
+    Variables& v = game_.vars;
+    for (std::size_t i = 0; i < v.OwnedLines.size(); ++i) {
+        if (v.OwnedLines[i].Name != text) continue;
+        Leska_Naz.Caption = text;
+        Leska_Kol.Caption = "Осталось: " + data::IntText(v.OwnedLines[i].LineLength) + " м";
+        v.LineSlot = Long(i) + 1;
+        List1.Visible = false;
+        return;
+    }
+}
+
+void InvenFr::Label5_Click() {
+    UpdateRodVisibility(game_);
+    Hide();
 }
 
 }  // namespace klev

@@ -1,5 +1,7 @@
 #pragma once
-// Window `Movie1`.
+// The transition window `Movie1`: the picture of the building the player
+// walks to, shown for 1.5 s between the base and the tackle shop, the bar or
+// the fish buyer.
 
 #include "forms/form.h"
 
@@ -11,10 +13,18 @@ class Movie1 : public forms::Form {
 public:
     explicit Movie1(Game& game);
 
-
+    forms::Control& Image1;  // the transition picture; the window is sized to it
+    forms::Timer& Timer1;    // 1500 ms; armed by ShowBaseTransition, fires once
 
 private:
+    void Timer1_Timer();
     Game& game_;
 };
+
+// Puts the stock picture tagged BaseDestination into Movie1.Image1 (keeping
+// the previous picture when no tag matches), arms Movie1.Timer1, sizes the
+// window to the picture plus 120 twips and shows it. A destination other
+// than "shop1", "pub" or "fishery" does nothing.
+void ShowBaseTransition(Game& game);
 
 }  // namespace klev

@@ -1,5 +1,6 @@
 #pragma once
-// Window `Records`.
+// The records window `Records`: the records book as a list, filled by the
+// base's records label, and the close label.
 
 #include "forms/form.h"
 
@@ -11,7 +12,9 @@ class Records : public forms::Form {
 public:
     explicit Records(Game& game);
 
-
+    forms::Control& Label2;  // title
+    forms::Control& List1;   // one line per records-book entry
+    forms::Control& Label1;  // "Закрыть": hides the window
 
 private:
     Game& game_;
