@@ -1,0 +1,210 @@
+"""What the default game folder holds: fish, tackle, waters, records.
+
+Everything here is plain data; writers.py turns it into the game's files.
+"""
+
+# ---------------------------------------------------------------- tackle
+
+# Rods: name, breaking strength (g), price ($).  The cheapest rod plus the
+# cheapest line and bait stay well under the 50 dollars a new angler has.
+RODS = [
+    ("Удочка бамбуковая", 2000, 15),
+    ("Удочка телескопическая", 3500, 30),
+    ("Спиннинг легкий", 5000, 55),
+    ("Матчевое удилище", 8000, 95),
+    ("Спиннинг щучий", 13000, 170),
+    ("Карповое удилище", 20000, 260),
+    ("Спиннинг сомовый", 40000, 400),
+]
+
+# Lines: breaking strength (g); price ($).
+LINES = [
+    (1500, 3),
+    (2500, 5),
+    (4000, 9),
+    (6000, 14),
+    (9000, 22),
+    (14000, 35),
+    (20000, 55),
+    (30000, 90),
+]
+
+# Baits: name, portions, price ($).  `look` tells the item painter what to draw.
+BAITS = [
+    ("Хлеб", 15, 1, "bread"),
+    ("Тесто", 20, 2, "dough"),
+    ("Червь", 20, 3, "worm"),
+    ("Опарыш", 25, 4, "maggot"),
+    ("Мотыль", 30, 5, "bloodworm"),
+    ("Перловка", 25, 3, "barley"),
+    ("Кукуруза", 20, 4, "corn"),
+    ("Выползок", 10, 6, "crawler"),
+    ("Живец", 8, 9, "livebait"),
+]
+
+# Lures: name, power (kept by the game, read by no rule), price ($).
+LURES = [
+    ("Вертушка", 2, 6, "spinner"),
+    ("Колебалка", 3, 8, "spoon"),
+    ("Твистер", 1, 4, "twister"),
+    ("Виброхвост", 2, 5, "shad"),
+    ("Воблер", 4, 14, "wobbler"),
+    ("Поппер", 3, 11, "popper"),
+]
+
+# The three lure sizes the shop offers give these bait keys.
+LURE_KEYS = ["блесна м", "блесна с", "блесна б"]
+
+# ---------------------------------------------------------------- fish
+
+# name, file, min g, max g, typical g (line 4), strength, caution, picture key,
+# baits [(bait name or lure key, chance)], grams per price unit, dollars per unit.
+SPECIES = [
+    dict(name="щука", file="01_shchuka.txt", min=300, max=12000, typical=1500, strength=120, caution=60,
+         key="fish_pike", unit=1000, price=4,
+         baits=[("Живец", 80), ("блесна с", 60), ("блесна б", 70), ("блесна м", 30), ("Выползок", 15)]),
+    dict(name="окунь", file="02_okun.txt", min=50, max=2000, typical=250, strength=60, caution=30,
+         key="fish_perch", unit=1000, price=5,
+         baits=[("Червь", 70), ("Мотыль", 40), ("Опарыш", 30), ("Живец", 40), ("блесна м", 70), ("блесна с", 30)]),
+    dict(name="плотва", file="03_plotva.txt", min=50, max=800, typical=150, strength=40, caution=40,
+         key="fish_roach", unit=1000, price=4,
+         baits=[("Опарыш", 70), ("Мотыль", 70), ("Хлеб", 50), ("Тесто", 40), ("Червь", 40), ("Перловка", 40)]),
+    dict(name="лещ", file="04_leshch.txt", min=300, max=6000, typical=1000, strength=70, caution=70,
+         key="fish_bream", unit=1000, price=3,
+         baits=[("Червь", 50), ("Опарыш", 40), ("Мотыль", 40), ("Кукуруза", 40), ("Перловка", 50), ("Тесто", 30)]),
+    dict(name="карась", file="05_karas.txt", min=100, max=2500, typical=300, strength=50, caution=35,
+         key="fish_crucian", unit=1000, price=3,
+         baits=[("Червь", 60), ("Хлеб", 60), ("Тесто", 70), ("Перловка", 50), ("Кукуруза", 30), ("Мотыль", 30)]),
+    dict(name="карп", file="06_karp.txt", min=500, max=15000, typical=2500, strength=130, caution=75,
+         key="fish_carp", unit=1000, price=4,
+         baits=[("Кукуруза", 70), ("Тесто", 50), ("Перловка", 40), ("Червь", 30)]),
+    dict(name="сом", file="07_som.txt", min=2000, max=60000, typical=8000, strength=200, caution=85,
+         key="fish_catfish", unit=1000, price=6,
+         baits=[("Выползок", 60), ("Живец", 50), ("блесна б", 20)]),
+    dict(name="судак", file="08_sudak.txt", min=400, max=9000, typical=1500, strength=110, caution=70,
+         key="fish_zander", unit=1000, price=6,
+         baits=[("Живец", 70), ("блесна с", 50), ("блесна м", 40), ("блесна б", 30)]),
+    dict(name="жерех", file="09_zherekh.txt", min=500, max=6000, typical=1500, strength=100, caution=65,
+         key="fish_asp", unit=1000, price=5,
+         baits=[("блесна м", 50), ("блесна с", 60), ("Живец", 30)]),
+    dict(name="голавль", file="10_golavl.txt", min=200, max=3500, typical=600, strength=80, caution=70,
+         key="fish_chub", unit=1000, price=4,
+         baits=[("Хлеб", 30), ("Червь", 40), ("Кукуруза", 30), ("Опарыш", 30), ("блесна м", 40)]),
+    dict(name="язь", file="11_yaz.txt", min=300, max=3000, typical=700, strength=75, caution=60,
+         key="fish_ide", unit=1000, price=4,
+         baits=[("Червь", 50), ("Опарыш", 40), ("Перловка", 40), ("Кукуруза", 30), ("блесна м", 25)]),
+    dict(name="линь", file="12_lin.txt", min=200, max=3000, typical=600, strength=70, caution=55,
+         key="fish_tench", unit=1000, price=5,
+         baits=[("Червь", 60), ("Мотыль", 40), ("Тесто", 40), ("Опарыш", 30)]),
+    dict(name="ёрш", file="13_yorsh.txt", min=20, max=200, typical=50, strength=30, caution=20,
+         key="fish_ruffe", unit=1000, price=2,
+         baits=[("Червь", 60), ("Мотыль", 70), ("Опарыш", 40)]),
+    dict(name="уклейка", file="14_ukleyka.txt", min=10, max=80, typical=25, strength=30, caution=25,
+         key="fish_bleak", unit=1000, price=2,
+         baits=[("Опарыш", 70), ("Хлеб", 50), ("Мотыль", 40), ("Тесто", 30)]),
+    dict(name="налим", file="15_nalim.txt", min=300, max=5000, typical=900, strength=90, caution=50,
+         key="fish_burbot", unit=1000, price=5,
+         baits=[("Живец", 50), ("Червь", 40), ("Выползок", 60)]),
+    dict(name="синец", file="16_sinets.txt", min=100, max=1000, typical=250, strength=50, caution=80,
+         key="fish_bluebream", unit=1000, price=45,
+         baits=[("Мотыль", 50), ("Опарыш", 40), ("Червь", 30)]),
+    dict(name="усач", file="17_usach.txt", min=300, max=5000, typical=1200, strength=110, caution=85,
+         key="fish_barbel", unit=1000, price=25,
+         baits=[("Червь", 40), ("Выползок", 40), ("Кукуруза", 30), ("Мотыль", 30)]),
+]
+
+RARE_SPECIES = ("сом", "синец", "усач")
+
+# ---------------------------------------------------------------- waters
+
+# A place: its name (the map file keeps it on the skipped line), a point near
+# the shore on the map picture (the marker is snapped to the water's edge),
+# how its picture looks, the cast line and shore line in picture pixels,
+# the snag chance (out of 6000) and its fish with abundance 1..100.
+MAPS = [
+    dict(folder="lake", title="Лесное озеро", note="Озеро в сосновом лесу", places=[
+        dict(name="Сосновый мыс", near=(205, 150),
+             look=dict(time="morning", season="summer", far="pines", extras=["reeds_left"], near="sand"),
+             cast=150, shore=300, snag=25,
+             fish=[("окунь", 70), ("плотва", 100), ("щука", 30), ("ёрш", 40), ("уклейка", 60)]),
+        dict(name="Березовая заводь", near=(470, 120),
+             look=dict(time="noon", season="summer", far="birches", extras=["lilies"], near="grass"),
+             cast=175, shore=310, snag=40,
+             fish=[("карась", 80), ("линь", 40), ("плотва", 60), ("окунь", 40), ("щука", 20)]),
+        dict(name="Камышовый плес", near=(520, 330),
+             look=dict(time="evening", season="summer", far="mixed", extras=["reeds_left", "reeds_right"], near="grass"),
+             cast=140, shore=295, snag=35,
+             fish=[("лещ", 60), ("плотва", 70), ("синец", 10), ("линь", 30), ("щука", 25)]),
+        dict(name="У острова", near=(300, 390),
+             look=dict(time="overcast", season="summer", far="island", extras=[], near="stones"),
+             cast=160, shore=320, snag=30,
+             fish=[("лещ", 50), ("налим", 20), ("синец", 8), ("окунь", 60), ("ёрш", 30)]),
+        dict(name="Западный берег", near=(110, 300),
+             look=dict(time="noon", season="autumn", far="birches", extras=["reeds_right"], near="grass"),
+             cast=130, shore=305, snag=20,
+             fish=[("щука", 40), ("окунь", 80), ("налим", 25), ("плотва", 50), ("уклейка", 40)]),
+    ]),
+    dict(folder="river", title="Река Быстрица", note="Быстрая река с перекатами", places=[
+        dict(name="Перекат", near=(95, 200),
+             look=dict(time="noon", season="summer", far="meadow", extras=["current"], near="stones"),
+             cast=185, shore=330, snag=90,
+             fish=[("голавль", 70), ("жерех", 30), ("усач", 10), ("уклейка", 100), ("плотва", 50)]),
+        dict(name="Омут под обрывом", near=(250, 120),
+             look=dict(time="evening", season="summer", far="cliff", extras=[], near="grass"),
+             cast=125, shore=300, snag=110,
+             fish=[("сом", 8), ("судак", 30), ("лещ", 40), ("налим", 20), ("ёрш", 50)]),
+        dict(name="Старый мост", near=(385, 290),
+             look=dict(time="overcast", season="summer", far="bridge", extras=["current"], near="sand"),
+             cast=155, shore=315, snag=70,
+             fish=[("язь", 60), ("голавль", 40), ("окунь", 60), ("щука", 25), ("сом", 5)]),
+        dict(name="Излучина", near=(520, 200),
+             look=dict(time="morning", season="autumn", far="mixed", extras=["reeds_right"], near="sand"),
+             cast=145, shore=290, snag=60,
+             fish=[("судак", 40), ("жерех", 40), ("усач", 6), ("лещ", 30), ("плотва", 70)]),
+        dict(name="Затон", near=(600, 400),
+             look=dict(time="noon", season="spring", far="bare", extras=["reeds_left"], near="grass"),
+             cast=170, shore=320, snag=45,
+             fish=[("язь", 50), ("щука", 40), ("плотва", 80), ("окунь", 50), ("налим", 15)]),
+    ]),
+    dict(folder="pond", title="Старый пруд", note="Заросший пруд у деревни", places=[
+        dict(name="Плотина", near=(320, 425),
+             look=dict(time="noon", season="summer", far="dam", extras=[], near="stones"),
+             cast=190, shore=325, snag=20,
+             fish=[("карп", 40), ("карась", 100), ("плотва", 50), ("окунь", 30)]),
+        dict(name="Кувшинки", near=(165, 215),
+             look=dict(time="morning", season="summer", far="birches", extras=["lilies", "reeds_left"], near="grass"),
+             cast=165, shore=300, snag=50,
+             fish=[("карась", 80), ("линь", 60), ("карп", 20), ("уклейка", 50)]),
+        dict(name="Старые ивы", near=(470, 135),
+             look=dict(time="evening", season="summer", far="willows", extras=["lilies"], near="grass"),
+             cast=150, shore=310, snag=60,
+             fish=[("карп", 50), ("линь", 40), ("карась", 60), ("ёрш", 30)]),
+        dict(name="Мостки", near=(505, 330),
+             look=dict(time="rain", season="autumn", far="village", extras=["reeds_right"], near="planks"),
+             cast=180, shore=335, snag=30,
+             fish=[("карась", 70), ("плотва", 60), ("окунь", 50), ("карп", 25), ("уклейка", 40)]),
+    ]),
+]
+
+FIRST_MAP = "lake"
+
+# ---------------------------------------------------------------- records book
+
+# key (a species picture key), weight (g), holder.  Good catches, but well
+# below what each water can give.
+RECORDS = [
+    ("fish_pike", 4600, "Дед Митяй"),
+    ("fish_perch", 780, "Серега Окунятник"),
+    ("fish_roach", 350, "Петрович"),
+    ("fish_bream", 2400, "Кузьмич"),
+    ("fish_crucian", 950, "Тетя Зина"),
+    ("fish_carp", 5800, "Валера Карпятник"),
+    ("fish_catfish", 17500, "Степаныч"),
+    ("fish_zander", 3400, "Матвей с хутора"),
+    ("fish_asp", 2400, "Леха Спиннингист"),
+    ("fish_chub", 1450, "Петрович"),
+    ("fish_tench", 1150, "Тетя Зина"),
+    ("fish_burbot", 1900, "Дед Митяй"),
+    ("fish_bluebream", 400, "Кузьмич"),
+    ("fish_barbel", 2000, "Степаныч"),
+]
