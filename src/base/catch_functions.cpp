@@ -1,9 +1,104 @@
 #include "base/catch_functions.h"
 
-namespace klev {
+#include "base/fish_ocenka.h"
+#include "base/trofei.h"
+#include "data/fatal_error.h"
+#include "data/numbers.h"
+#include "shell/game.h"
 
-// Not built yet: the caught-fish window and the evaluation come with the trade.
-void ShowCaughtFish(Game&) {}
-void EvaluateCatch(Game&) {}
+namespace klev {
+namespace {
+
+// Bought by the evaluation at any weight.
+bool IsRareSpecies(const std::string& speciesName) {
+    return speciesName == "сом" || speciesName == "синец" || speciesName == "усач";
+}
+
+// Enters `fish` into every records-book entry of its species that it beats.
+void CheckRecords(Game& game, const FishRecord& fish) {
+    Variables& v = game.vars;
+    forms::Control& list = game.fishOcenka().List1;
+    for (FishRecord& record : v.RecordBook) {
+        if (record.Name != fish.PictureKey || fish.Weight <= record.Weight) continue;
+        list.addItem("Ваш " + fish.Name + " был занесен");
+        list.addItem("в книгу рекордов");
+        record.Holder = v.PlayerName;
+        record.Weight = fish.Weight;
+    }
+}
+
+bool IsBigEnoughToSell(const FishRecord& fish) {
+    const double factor = IsRareSpecies(fish.SpeciesName) ? 0.0 : 1.0;
+    return double(fish.Weight) >= factor * double(fish.MaxWeight) / 2.0;
+}
+
+// Removes kept fish i for a sale: the last fish's priced and shown fields
+// move into the gap.
+void RemoveSoldFish(std::vector<FishRecord>& net, Long i) {
+    if (net.size() == 1) {
+        net.clear();
+        return;
+    }
+    FishRecord& gap = At(net, i, "CaughtFish");
+    const FishRecord& last = net.back();
+    if (&gap != &last) {
+        gap.PricePerUnit = last.PricePerUnit;
+        gap.Weight = last.Weight;
+        gap.Name = last.Name;
+        gap.MaxWeight = last.MaxWeight;
+        gap.MinWeight = last.MinWeight;
+        gap.PictureIndex = last.PictureIndex;
+        gap.PriceWeightUnit = last.PriceWeightUnit;
+        gap.PictureKey = last.PictureKey;
+        gap.SpeciesName = last.SpeciesName;
+    }
+    net.pop_back();
+}
+
+void SellFish(Game& game, Long i) {
+    Variables& v = game.vars;
+    const FishRecord& fish = At(v.CaughtFish, i, "CaughtFish");
+    if (fish.PriceWeightUnit == 0)
+        throw data::FatalError("Division by zero: the price unit of " + fish.Name + " is 0 g");
+    const double price = double(fish.Weight) / double(fish.PriceWeightUnit) * double(fish.PricePerUnit);
+    v.PlayerMoney = data::RoundHalfEven(double(v.PlayerMoney) + price);
+    forms::Control& list = game.fishOcenka().List1;
+    list.addItem("Вы продали: " + fish.Name + " за");
+    list.addItem(game.numberText(price) + " $");
+    RemoveSoldFish(v.CaughtFish, i);
+}
+
+// One pass over the keep-net from the first fish: records check, then the
+// sale of the first fish big enough. True when a fish was sold.
+bool EvaluationPass(Game& game) {
+    std::vector<FishRecord>& net = game.vars.CaughtFish;
+    for (Long i = 1; i <= Long(net.size()); ++i) {
+        const FishRecord& fish = At(net, i, "CaughtFish");
+        CheckRecords(game, fish);
+        if (IsBigEnoughToSell(fish)) {
+            SellFish(game, i);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void ShowCaughtFish(Game& game) {
+    Trofei& window = game.trofei();
+    window.FillList();
+    const Long count = Long(game.vars.CaughtFish.size());
+    if (count > 0) window.ShowFish(count);
+    window.Show();
+}
+
+void EvaluateCatch(Game& game) {
+    // Every sale starts the scan again from the first fish with the keep-net
+    // as the sale left it.
+    while (!game.vars.CaughtFish.empty() && EvaluationPass(game)) {
+    }
+    game.fishOcenka().List1.addItem("Оценка завершена");
+}
 
 }  // namespace klev

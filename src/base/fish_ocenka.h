@@ -1,6 +1,8 @@
 #pragma once
-// The evaluation window `Fish_Ocenka`: the message list `List1`, the start
-// label `Label3` (runs EvaluateCatch) and the finish label `Label4`.
+// The evaluation window `Fish_Ocenka`: the title, the message list `List1`,
+// the start label `Label3` (runs EvaluateCatch) and the finish label
+// `Label4` (hides the window). The base clears `List1` when it opens the
+// window; the evaluation only appends to it.
 
 #include "forms/form.h"
 
@@ -12,7 +14,10 @@ class Fish_Ocenka : public forms::Form {
 public:
     explicit Fish_Ocenka(Game& game);
 
-    forms::Control& List1;  // messages of the evaluation; cleared by the base on opening
+    forms::Control& Label1;  // "Оценить рыбу::"
+    forms::Control& List1;   // messages of the evaluation
+    forms::Control& Label3;  // "Начать оценку"
+    forms::Control& Label4;  // "закончить"
 
 private:
     Game& game_;
