@@ -1,16 +1,61 @@
 #include "base/fishery.h"
 
+#include "data/numbers.h"
 #include "shell/game.h"
 
 namespace klev {
 
+using forms::Event;
+
 Fishery::Fishery(Game& game)
     : forms::Form(game.timers, "Fishery"),
-
+      Label3(label("Label3",
+                   "Здесь вы можете продать всю свою рыбу по общей цене. Стоимость одного киллограма - 1$", 600,
+                   600, 8400, 1800)),
+      Label6(label("Label6", "Продать всю рыбу (двойной щелчок)", 600, 3000, 8400, 600)),
+      Label7(label("Label7", "", 600, 3900, 8400, 600)),
+      Label4(label("Label4", "Выход", 7200, 6240, 1800, 480)),
       game_(game) {
     Caption = "Рыбный магазин";
     Width = 9600;
     Height = 7200;
+    BackColor = 0x5A4A3A;
+    for (forms::Control* c : {&Label3, &Label6, &Label7, &Label4}) {
+        c->BackTransparent = true;
+        c->FontSize = 12;
+        c->ForeColor = 0xE8F4F8;
+    }
+    Label3.Centered = true;
+    Label6.Centered = true;
+    Label6.FontSize = 14;
+    Label6.ForeColor = 0x80FFFF;  // pale yellow: the one thing to act on
+    Label7.Centered = true;
+    Label7.ForeColor = 0x60D0FF;  // warm orange for the buyer's answer
+    Label4.Centered = true;
+
+    on("Label6", Event::DblClick, [this] { Label6_DblClick(); });
+    on("Label4", Event::Click, [this] { Hide(); });
+    on("Label4", Event::MouseMove, [this] { Label4.FontBold = true; });
+    on("Label3", Event::MouseMove, [this] { Label4.FontBold = false; });
+    on("", Event::MouseMove, [this] { Label7.Caption = ""; });
+}
+
+void Fishery::Label6_DblClick() {
+    Variables& v = game_.vars;
+    if (v.CaughtFish.empty()) {
+        Label7.Caption = "Нет у тебя рыбы!";
+        return;
+    }
+    Long total = 0;
+    for (const FishRecord& fish : v.CaughtFish) total += fish.Weight;
+    if (total < 1000) {
+        Label7.Caption = "Даже на киллограм не хватает!";
+        return;
+    }
+    const Long dollars = total / 1000;  // whole kilograms; total is at least 1000 here
+    v.PlayerMoney += dollars;
+    Label7.Caption = "Вы продали всю рыбу на " + data::IntText(dollars) + " $";
+    v.CaughtFish.clear();
 }
 
 }  // namespace klev
