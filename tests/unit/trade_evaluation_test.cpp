@@ -225,6 +225,16 @@ TEST(TradeEvaluation, AFishWithoutAPriceUnitStopsTheGame) {
     EXPECT_NE(out.find("fatal: "), std::string::npos);
 }
 
+TEST(TradeEvaluation, ANewRecordIsListedByTheBaseAtOnce) {
+    TestGame t;
+    Start(t);
+    Keep(t, Pike, 3250);
+    t.run("click Form1.Label2\nclick Base.but_oc\nclick Fish_Ocenka.Label3\nclick Base.Label1\n");
+    EXPECT_EQ(t.run("items Records.List1\n"),
+              "pike: 3,25 кг. Поймал: Вася\n"
+              "perch: 0,8 кг. Поймал: Иван\n.\n");
+}
+
 TEST(TradeEvaluation, ANewRecordIsWrittenAtTheNextSave) {
     TestGame t;
     Start(t);
