@@ -192,15 +192,21 @@ TEST(TradeEvaluation, EverySaleStartsAgainFromTheFirstFish) {
 }
 
 TEST(TradeEvaluation, TheSumIsRoundedHalvesToEven) {
-    for (const auto& [grams, money] : {std::pair{2500, "22"}, std::pair{2700, "24"}}) {
+    struct Case {
+        klev::Long money, grams;
+        const char* price;
+        const char* after;
+    };
+    // The money plus the price is rounded, not the price alone: 11 + 12.5 gives 24.
+    for (const Case& c : {Case{10, 2500, "12,5 $", "22"}, Case{10, 2700, "13,5 $", "24"},
+                          Case{11, 2500, "12,5 $", "24"}}) {
         TestGame t;
         Start(t);
-        t.game().vars.PlayerMoney = 10;
-        FishRecord& fish = Keep(t, Pike, grams);
-        fish.PricePerUnit = 5;  // 12.5 and 13.5 dollars
-        const std::string price = grams == 2500 ? "12,5 $" : "13,5 $";
-        EXPECT_EQ(Evaluate(t), "Вы продали: " + fish.Name + " за\n" + price + "\nОценка завершена\n.\n");
-        EXPECT_EQ(t.print("PlayerMoney"), money) << grams;
+        t.game().vars.PlayerMoney = c.money;
+        FishRecord& fish = Keep(t, Pike, c.grams);
+        fish.PricePerUnit = 5;
+        EXPECT_EQ(Evaluate(t), "Вы продали: " + fish.Name + " за\n" + c.price + "\nОценка завершена\n.\n");
+        EXPECT_EQ(t.print("PlayerMoney"), c.after) << c.money << " + " << c.price;
     }
 }
 
