@@ -181,6 +181,21 @@ TEST(Inventory, FromTheSceneTheSlotsInUseShowWhatIsLeft) {
               "true\nfalse\nДлина: 55\nОсталось: 3\nОсталось: 8\nEmpty_Pic\nEmpty_Pic\n\n");
 }
 
+TEST(Inventory, TheScenesThingsIconOpensItWithThePickListHidden) {
+    TestGame t;
+    t.startAs();
+    auto& v = t.game().vars;
+    v.OwnedLines = {Line("6 кг", 35)};
+    v.OwnedRods = {Item("Удочка")};
+    v.LineSlot = 1;
+    t.run("click Form1.PScene(1)\nclick Form1.Butt_base\nclick Base.Image1\ndown InvenFr.But_SP 0 0\n");
+    ASSERT_EQ(t.print("InvenFr.List1.Visible"), "true");
+    t.run("click InvenFr.Label5\nclick SceneForm.Image3\n");
+    EXPECT_EQ(t.run("print InvenFr.Visible\nprint InvenFr.List1.Visible\nprint InvenFr.Leska_Kol.Caption\n"
+                    "print SceneForm.Visible\n"),
+              "true\nfalse\nДлина: 35\ntrue\n");
+}
+
 TEST(Inventory, LeavingShowsTheScenesRodOnlyWithARodInUse) {
     TestGame t;
     t.startAs();
