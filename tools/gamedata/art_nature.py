@@ -153,11 +153,11 @@ def birch(cv, x, yb, h, col, rng, light=-1, haze=None, haze_k=0.0):
     canopy_col = col if haze is None else mix(col, haze, haze_k)
     for layer, (tone, alpha) in enumerate(((0.62, 0.9), (1.0, 0.9), (1.3, 0.75))):
         m = cv.mask()
-        for _ in range(rng.integers(6, 11)):
+        for _ in range(rng.integers(8, 14)):
             t = rng.uniform(0.3, 0.95)
             px = x + lean * t + rng.uniform(-h * 0.2, h * 0.2) * (0.4 + t * 0.6) * (1 - layer * 0.15)
             py = yb - h * t + layer * h * 0.02
-            m.poly(blob(px, py + h * 0.04, h * rng.uniform(0.05, 0.1), h * rng.uniform(0.07, 0.12), rng, 7, 0.35))
+            m.poly(blob(px, py + h * 0.04, h * rng.uniform(0.07, 0.13), h * rng.uniform(0.09, 0.15), rng, 7, 0.35))
         cv.fill(m, shade(canopy_col, tone), alpha)
     cv.stroke([(x, yb), (x + lean, trunk_top)], [wd, wd * 0.5], bark)
     for _ in range(int(h / 8)):

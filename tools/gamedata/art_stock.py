@@ -30,7 +30,36 @@ def build_places(root):
     return markers
 
 
-GROUPS = {"places": build_places}
+def build_fish(root):
+    import art_fish
+    for sp in content.SPECIES:
+        save_jpeg(art_fish.fish_picture(sp["key"]), os.path.join(_images(root), sp["key"] + ".jpg"), 88)
+
+
+def build_items(root):
+    import art_items
+    for name, _, _ in content.RODS:
+        save_jpeg(art_items.rod_item(name), os.path.join(_images(root), "sp_" + name + ".jpg"))
+    for name, _, _, look in content.LURES:
+        save_jpeg(art_items.lure_item(name, look), os.path.join(_images(root), "bl_" + name + ".jpg"))
+    for name, _, _, look in content.BAITS:
+        save_jpeg(art_items.bait_item(name, look), os.path.join(_images(root), name + ".jpg"))
+
+
+def build_base(root):
+    import art_base
+    for tag, picture in art_base.pictures():
+        save_jpeg(picture, os.path.join(_images(root), tag + ".jpg"))
+
+
+def build_misc(root):
+    import art_misc
+    for tag, picture in art_misc.pictures():
+        save_jpeg(picture, os.path.join(_images(root), tag + ".jpg"))
+
+
+GROUPS = {"places": build_places, "fish": build_fish, "items": build_items, "base": build_base,
+          "misc": build_misc}
 
 
 def build(root, only=None):

@@ -304,3 +304,64 @@ def _check(root, pictures_dir, p, summary):
         extra = set(os.path.splitext(f)[0] for f in os.listdir(pictures_dir)) - set(PROGRAM_PICTURES)
         if extra:
             p.add("resources/pictures: unexpected files %s" % sorted(extra))
+
+
+# ---------------------------------------------------------------- proof that the checks bite
+
+def _edit(path, fn):
+    with open(path, "rb") as f:
+        data = f.read()
+    with open(path, "wb") as f:
+        f.write(fn(data))
+
+
+def _first_fish(root):
+    d = os.path.join(root, "Data", "Fish")
+    return os.path.join(d, sorted(os.listdir(d), key=str.lower)[0])
+
+
+def _loud_sound(root):
+    path = os.path.join(root, "sound", "fon1.wav")
+    with wave.open(path) as w:
+        params = w.getparams()
+        x = np.frombuffer(w.readframes(w.getnframes()), "<i2").copy()
+    x[len(x) // 2] = 32767
+    with wave.open(path, "wb") as w:
+        w.setparams(params)
+        w.writeframes(x.tobytes())
+
+
+FAULTS = [
+    ("LF line ends", lambda r: _edit(_first_fish(r), lambda d: d.replace(b"\r\n", b"\n"))),
+    ("abundance not a number", lambda r: _edit(os.path.join(r, "Data", "Maps", "lake", "Loc1", "Conf.cfg"),
+                                               lambda d: d.replace(b" 70\r\n", b" x0\r\n", 1))),
+    ("unknown species at a place", lambda r: _edit(os.path.join(r, "Data", "Maps", "lake", "Loc1", "Conf.cfg"),
+                                                   lambda d: d.replace("окунь".encode("cp1251"),
+                                                                       "окун".encode("cp1251"), 1))),
+    ("records key", lambda r: _edit(os.path.join(r, "Data", "rec.cfg"), lambda d: d.replace(b"fish_pike", b"pike"))),
+    ("bait nobody sells", lambda r: (_edit(os.path.join(r, "Data", "Dev", "nas.cfg"),
+                                           lambda d: d.replace("Живец".encode("cp1251"), "Малек".encode("cp1251"))),
+                                     _edit(os.path.join(r, "Data", "Dev", "bls.cfg"), lambda d: b"0\r\n"))),
+    ("missing picture", lambda r: os.remove(os.path.join(r, "images", "back1.jpg"))),
+    ("broken picture", lambda r: _edit(os.path.join(r, "images", "kubok.jpg"), lambda d: d[:200])),
+    ("clipping sound", _loud_sound),
+    ("non-Windows-1251 text", lambda r: _edit(os.path.join(r, "Data", "Maps", "Info.inf"),
+                                              lambda d: d + b"\x98\r\n")),
+]
+
+
+def prove(root):
+    """Breaks a copy of the folder in known ways; every break must be reported."""
+    import shutil
+    import tempfile
+    missed = []
+    with tempfile.TemporaryDirectory() as tmp:
+        for name, fault in FAULTS:
+            copy = os.path.join(tmp, "g")
+            shutil.copytree(root, copy)
+            fault(copy)
+            problems, _ = check_folder(copy)
+            if problems.ok():
+                missed.append(name)
+            shutil.rmtree(copy)
+    return missed
