@@ -61,7 +61,7 @@ TEST_F(SceneCast, TenFramesOfFiftyMillisecondsLandTheFloatAtTheCastLine) {
     advance(50);
     EXPECT_EQ(print("SceneForm.SLED.Visible"), "false");
     EXPECT_EQ(print("SceneForm.Speening.Picture"), "speen_zabros1");
-    EXPECT_EQ(print("SceneForm.Speening.Top"), "1200");  // 5700 - 4500
+    EXPECT_EQ(print("SceneForm.Speening.Top"), RodTop());
     advance(50);
     EXPECT_EQ(print("SceneForm.Speening.Picture"), "speen_zabros2");
     advance(50);

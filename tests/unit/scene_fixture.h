@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "data/numbers.h"
 #include "scene/game_functions.h"
 #include "scene/scene_form.h"
 #include "scene/scene_functions.h"
@@ -71,6 +72,12 @@ protected:
     void key(int code) { run("keypress SceneForm " + std::to_string(code)); }
     void gDown() { run("keydown SceneForm 71"); }
     void gUp() { run("keyup SceneForm 71"); }
+
+    // The rod's Top when it stands on the baseline 5700 with its current
+    // picture, plus `offset`, as the driver prints it.
+    std::string RodTop(float offset = 0) {
+        return data::SingleText(5700 - scene().Speening.Height + offset, '.');
+    }
 
     void rnd(std::initializer_list<double> values) {
         for (double x : values) t.driver().random().queue(x);

@@ -134,7 +134,7 @@ TEST_F(SceneTackle, CuttingDuringAFightEndsItAndStopsTheReel) {
     EXPECT_EQ(print("Reeling"), "false");
     EXPECT_EQ(print("RodBusy"), "false");
     EXPECT_EQ(print("SceneForm.Speen_AnimationT.Enabled"), "false");
-    EXPECT_EQ(print("SceneForm.Speening.Top"), "1200");
+    EXPECT_EQ(print("SceneForm.Speening.Top"), RodTop());
     EXPECT_EQ(print("CaughtCount"), "0");
 }
 
