@@ -366,22 +366,25 @@ MAP_PAINTERS = {"lake": lake_map, "river": river_map, "pond": pond_map}
 
 
 def marker_picture(glow=False):
-    """The place marker: a red and white float in a ring of ripples (24 x 24)."""
+    """The place marker: a small square badge with a red and white float on
+    water (24 x 24).  The highlighted look is the same badge lit up in yellow."""
     cv = Canvas(MARKER, MARKER, 4)
     c = MARKER / 2
     if glow:
-        cv.ellipse(c, c, 12, 12, Radial((c, c), 12, [(0, (255, 240, 120, 0.95)), (0.7, (255, 200, 40, 0.6)),
-                                                      (1, (255, 180, 0, 0))]))
-        ring, body = "#fff6b0", "#ffd23a"
+        back = Radial((c, c), 16, [(0, "#fffbe0"), (0.6, "#ffe066"), (1, "#f0a020")])
+        border, ring, body = "#8a4a08", "#b86a10", "#e8302a"
     else:
-        cv.ellipse(c, c, 11, 11, Radial((c, c), 11, [(0, (40, 90, 130, 0.85)), (1, (20, 60, 100, 0.0))]))
-        ring, body = "#e8f4f8", "#d8342a"
-    pts = [(c + math.cos(a) * 9, c + 3 + math.sin(a) * 3.2) for a in np.linspace(0, 2 * math.pi, 30)]
-    cv.line(pts, 1.1, ring, alpha=0.85)
-    cv.ellipse(c, c + 2, 3.6, 3.6, Radial((c - 1, c + 1), 4.5, [(0, "#ffffff"), (1, "#c8c8c8")]))
-    cv.poly([(c - 3.6, c + 2), (c + 3.6, c + 2), (c + 2.2, c - 3), (c - 2.2, c - 3)],
+        back = Linear((0, 0), (0, MARKER), [(0, "#d6ecf4"), (1, "#5a9ac0")])
+        border, ring, body = "#2e2418", "#f4fafc", "#d8342a"
+    cv.rect(0, 0, MARKER, MARKER, border)
+    cv.rect(1.5, 1.5, MARKER - 1.5, MARKER - 1.5, back)
+    cv.line([(2, MARKER - 2), (2, 2), (MARKER - 2, 2)], 1.0, "#ffffff", alpha=0.6)
+    pts = [(c + math.cos(a) * 8, c + 4 + math.sin(a) * 2.6) for a in np.linspace(0, 2 * math.pi, 30)]
+    cv.line(pts, 1.0, ring, alpha=0.9)
+    cv.ellipse(c, c + 3, 3.4, 3.4, Radial((c - 1, c + 2), 4.5, [(0, "#ffffff"), (1, "#c8c8c8")]))
+    cv.poly([(c - 3.4, c + 3), (c + 3.4, c + 3), (c + 2.1, c - 2), (c - 2.1, c - 2)],
             Linear((c - 3, 0), (c + 3, 0), [(0, shade(body, 1.3)), (1, shade(body, 0.7))]))
-    cv.ellipse(c, c - 3, 2.2, 1.2, shade(body, 1.2))
-    cv.line([(c, c - 3), (c, c - 10)], 1.2, "#1a1a1a" if not glow else "#7a4a00")
-    cv.ellipse(c, c - 10, 1.0, 1.0, body)
+    cv.ellipse(c, c - 2, 2.1, 1.1, shade(body, 1.2))
+    cv.line([(c, c - 2), (c, c - 8.5)], 1.2, "#1a1a1a")
+    cv.ellipse(c, c - 8.5, 1.1, 1.1, body)
     return cv

@@ -25,8 +25,7 @@ def build_places(root):
             os.makedirs(folder, exist_ok=True)
             picture = art_places.place_picture(place, "%s%d" % (m["folder"], k))
             picture.save(os.path.join(folder, "Scene.scn"), "JPEG", quality=85, optimize=True)
-    save_jpeg(art_maps.marker_picture().image("RGB", background=(122, 160, 78)),
-              os.path.join(_images(root), "scene.jpg"), 95)
+    save_jpeg(art_maps.marker_picture().image("RGB"), os.path.join(_images(root), "scene.jpg"), 95)
     return markers
 
 
