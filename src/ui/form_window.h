@@ -1,0 +1,85 @@
+#pragma once
+// One form on screen: a top-level window of the form's size with a view per
+// control, stacked in the form's z-order and nested in their frames and
+// picture boxes. Input goes back to the form through FormEvents.
+
+#include <QWidget>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "forms/form.h"
+
+namespace ui {
+
+class ControlView;
+class PictureCache;
+
+// Where a window sends what the player does.
+class FormEvents {
+public:
+    virtual ~FormEvents() = default;
+    // Runs the form's handler for the event. False when the game has ended
+    // or stopped on an error, so the caller sends nothing more.
+    virtual bool deliver(forms::Form& form, forms::Event event, const std::string& control,
+                         const forms::EventArgs& args) = 0;
+    // The title-bar close button.
+    virtual void closeRequested(forms::Form& form) = 0;
+};
+
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    FormWindow(forms::Form& form, FormEvents& events, PictureCache& pictures);
+    ~FormWindow() override;
+
+    forms::Form& form() const { return form_; }
+    PictureCache& pictures() const { return pictures_; }
+
+    // Brings the window in line with its form: shown or hidden, title, size,
+    // background, and every control view. The views are made when the form
+    // is first shown and remade for controls loaded or unloaded since.
+    // True when the window was hidden and is shown now.
+    bool sync();
+
+    // The view of a control ("Label1", "PScene(2)"), or null.
+    ControlView* view(const std::string& fullName) const;
+    const std::vector<ControlView*>& views() const { return views_; }
+
+    // From the views: an event on one of the form's controls.
+    bool send(forms::Event event, const std::string& control, const forms::EventArgs& args);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void syncViews();
+    void rebuildViews();
+    void retireAll();
+    void syncFrame();
+    void placeOnScreen();
+    bool sendBackground(forms::Event event, QPointF at);
+
+    forms::Form& form_;
+    FormEvents& events_;
+    PictureCache& pictures_;
+    std::vector<ControlView*> views_;  // z-order, bottom first
+    std::unordered_map<const forms::Control*, ControlView*> byControl_;
+    bool built_ = false;
+    bool placed_ = false;
+    bool afterDoubleClick_ = false;
+    unsigned long generation_ = 0;
+    std::string caption_;
+    QSize size_;
+    long backColor_ = -1;
+    std::shared_ptr<const forms::Image> background_;
+};
+
+}  // namespace ui

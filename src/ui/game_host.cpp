@@ -1,0 +1,144 @@
+#include "ui/game_host.h"
+
+#include <algorithm>
+#include <climits>
+#include <exception>
+
+#include "shell/game.h"
+
+namespace ui {
+
+GameHost::GameHost(klev::Game& game, Clock clock) : game_(game), clock_(std::move(clock)) {
+    pumpTimer_.setSingleShot(true);
+    pumpTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&pumpTimer_, &QTimer::timeout, this, &GameHost::pump);
+}
+
+GameHost::~GameHost() = default;
+
+std::int64_t GameHost::now() const {
+    if (clock_) return clock_();
+    return elapsed_.isValid() ? elapsed_.elapsed() : 0;
+}
+
+void GameHost::start() {
+    elapsed_.start();
+    run([this] { game_.Start(); });
+}
+
+bool GameHost::run(const std::function<void()>& action) {
+    if (finished_) return false;
+    ++depth_;
+    try {
+        action();
+    } catch (const std::exception& e) {
+        --depth_;
+        fail(e.what());
+        return false;
+    } catch (...) {
+        --depth_;
+        fail("Unknown error");
+        return false;
+    }
+    --depth_;
+    if (finished_) return false;
+    if (game_.ended()) {
+        finish(0);
+        return false;
+    }
+    // Inside a dialog opened by a handler the outer entry shows the result.
+    if (depth_ == 0) afterEntry();
+    return true;
+}
+
+void GameHost::afterEntry() {
+    syncAll();
+    arm();
+}
+
+void GameHost::pump() {
+    if (finished_ || depth_ > 0) return;  // the running entry re-arms when it returns
+    std::int64_t t = now();
+    // Millisecond rounding must not leave a tick that is due for one more turn.
+    if (armedFor_ && t < *armedFor_ && *armedFor_ - t <= 1) t = *armedFor_;
+    armedFor_.reset();
+    run([this, t] { game_.timers.pumpTo(t); });
+}
+
+void GameHost::arm() {
+    const auto due = finished_ ? std::nullopt : game_.timers.nextDue();
+    armedFor_ = due;
+    if (!due) {
+        pumpTimer_.stop();
+        return;
+    }
+    const std::int64_t wait = std::clamp<std::int64_t>(*due - now(), 0, INT_MAX);
+    pumpTimer_.start(int(wait));
+}
+
+std::optional<std::int64_t> GameHost::armedFor() const {
+    return pumpTimer_.isActive() ? armedFor_ : std::nullopt;
+}
+
+void GameHost::syncAll() {
+    if (finished_) return;
+    const auto& forms = game_.createdForms();
+    for (std::size_t i = windows_.size(); i < forms.size(); ++i)
+        windows_.push_back(std::make_unique<FormWindow>(*forms[i], *this, pictures_));
+    std::vector<FormWindow*> shown;
+    for (const auto& w : windows_)
+        if (w->sync()) shown.push_back(w.get());
+    for (FormWindow* w : shown) {
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+bool GameHost::deliver(forms::Form& form, forms::Event event, const std::string& control,
+                       const forms::EventArgs& args) {
+    return run([&] { form.dispatch(event, control, args); });
+}
+
+void GameHost::closeRequested(forms::Form& form) {
+    run([&] { form.QueryClose(); });
+}
+
+FormWindow* GameHost::window(const forms::Form& form) const {
+    for (const auto& w : windows_)
+        if (&w->form() == &form) return w.get();
+    return nullptr;
+}
+
+FormWindow* GameHost::window(const std::string& formName) const {
+    for (const auto& w : windows_)
+        if (w->form().name() == formName) return w.get();
+    return nullptr;
+}
+
+void GameHost::fail(const std::string& message) {
+    // Nothing of the game runs again: no tick, no handler, no save.
+    finished_ = true;
+    exitCode_ = 1;
+    game_.timers.stopAll();
+    pumpTimer_.stop();
+    for (const auto& w : windows_) w->hide();
+    try {
+        game_.services.dialogs.MsgBox(message, forms::MessageIcon::Error, "Клевница 2");
+    } catch (...) {
+    }
+    emit ended(exitCode_);
+}
+
+void GameHost::endRun(int code) { finish(code); }
+
+void GameHost::finish(int code) {
+    if (finished_) return;
+    finished_ = true;
+    exitCode_ = code;
+    game_.timers.stopAll();
+    pumpTimer_.stop();
+    for (const auto& w : windows_) w->hide();
+    emit ended(code);
+}
+
+}  // namespace ui

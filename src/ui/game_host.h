@@ -1,0 +1,93 @@
+#pragma once
+// The game on the desktop: a window per form, input from the windows to the
+// forms' handlers, and the game's timers pumped from real time by one precise
+// single-shot timer. Every entry into the game (input, timer ticks, start)
+// runs guarded: a failure shows the game's message and ends the run with
+// status 1; when the game ends by itself the run ends with status 0.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/form_window.h"
+#include "ui/picture_cache.h"
+
+namespace klev {
+class Game;
+}
+
+namespace ui {
+
+class GameHost : public QObject, public FormEvents {
+    Q_OBJECT
+public:
+    // Milliseconds since the game started.
+    using Clock = std::function<std::int64_t()>;
+
+    // Without a clock, real time from a QElapsedTimer started by start().
+    explicit GameHost(klev::Game& game, Clock clock = {});
+    ~GameHost() override;
+
+    // Starts the game (its first window shows) and the timer pump.
+    void start();
+    // Fires every timer tick due by now, then shows the result. The pump
+    // timer calls it; it waits while a handler runs (a dialog is open).
+    void pump();
+    // Brings every window in line with its form; windows shown just now come
+    // to the front.
+    void syncAll();
+    // Runs `action` as an entry into the game. False when it failed or the
+    // game is over.
+    bool run(const std::function<void()>& action);
+
+    bool deliver(forms::Form& form, forms::Event event, const std::string& control,
+                 const forms::EventArgs& args) override;
+    void closeRequested(forms::Form& form) override;
+
+    // The window of a form, once the game has made the form.
+    FormWindow* window(const forms::Form& form) const;
+    FormWindow* window(const std::string& formName) const;
+    klev::Game& game() const { return game_; }
+
+    // Ends the run now with `code`, whatever the game is doing; nothing is saved.
+    void endRun(int code);
+
+    // Whether the run is over, and with which status.
+    bool finished() const { return finished_; }
+    int exitCode() const { return exitCode_; }
+    // Whether a handler or a tick is running now.
+    bool busy() const { return depth_ > 0; }
+    // The game time the pump timer is set for, if it is set.
+    std::optional<std::int64_t> armedFor() const;
+    const QTimer& pumpTimer() const { return pumpTimer_; }
+
+signals:
+    // The run is over: quit the event loop with this status.
+    void ended(int exitCode);
+
+private:
+    std::int64_t now() const;
+    void arm();
+    void fail(const std::string& message);
+    void finish(int code);
+    void afterEntry();
+
+    klev::Game& game_;
+    Clock clock_;
+    QElapsedTimer elapsed_;
+    QTimer pumpTimer_;
+    std::optional<std::int64_t> armedFor_;
+    PictureCache pictures_;
+    std::vector<std::unique_ptr<FormWindow>> windows_;
+    int depth_ = 0;
+    bool finished_ = false;
+    int exitCode_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,66 @@
+// Klevnitsa on the desktop. The game folder is the folder of the executable.
+//
+// Two environment variables serve unattended runs (screenshots, benchmarks):
+// KLEV_AUTOPLAY_NAME answers the first input box (the player's name), and
+// KLEV_AUTOPLAY_SCRIPT names a file of commands fed to the running game
+// (see ui/autoplay.h).
+
+#include <QApplication>
+#include <QLocale>
+#include <cstdlib>
+#include <memory>
+
+#include "forms/services.h"
+#include "shell/game.h"
+#include "shell/platform.h"
+#include "ui/autoplay.h"
+#include "ui/game_host.h"
+#include "ui/qt_services.h"
+
+namespace {
+
+char DecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 128) return char(point.at(0).unicode());
+    return klev::UserDecimalSeparator();
+}
+
+klev::GameConfig Config() {
+    klev::GameConfig config = klev::DefaultVersion({});
+    config.gameFolder = klev::ExecutableFolder();
+    config.systemFolder = klev::DefaultSystemFolder();
+    config.decimalSeparator = DecimalSeparator();
+    return config;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Клевница 2");
+    // Windows come and go as the game says; only the game ends the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::LoadRussianTranslation(app);
+
+    forms::SystemClock clock;
+    forms::SystemRandom random(clock);
+    forms::StbPictures pictures;
+    ui::QtDialogs dialogs;
+    ui::QtWavePlayer wave;
+    if (const char* name = std::getenv("KLEV_AUTOPLAY_NAME"); name && *name) dialogs.queueAnswer(name);
+
+    klev::Game game(Config(), klev::Services{random, dialogs, wave, pictures, clock});
+    ui::GameHost host(game);
+    dialogs.setBeforeModal([&host] { host.syncAll(); });
+    QObject::connect(&host, &ui::GameHost::ended, &app, [](int code) { QCoreApplication::exit(code); });
+
+    std::unique_ptr<ui::Autoplay> autoplay;
+    if (const char* script = std::getenv("KLEV_AUTOPLAY_SCRIPT"); script && *script)
+        autoplay = std::make_unique<ui::Autoplay>(host, ui::ReadScriptLines(script),
+                                                  [&dialogs](std::string answer) { dialogs.queueAnswer(answer); });
+
+    host.start();
+    if (host.finished()) return host.exitCode();
+    if (autoplay) autoplay->begin();
+    return app.exec();
+}

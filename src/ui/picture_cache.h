@@ -1,0 +1,37 @@
+#pragma once
+// Decoded game pictures as Qt pixmaps, converted once per picture and shared
+// by every control that shows it.
+
+#include <QPixmap>
+#include <map>
+#include <memory>
+
+#include "forms/picture.h"
+
+namespace ui {
+
+class PictureCache {
+public:
+    // The pixmap of a picture (a null pixmap for a picture without pixels).
+    // Its size in logical pixels is the picture's size.
+    QPixmap pixmap(const forms::Bitmap& picture);
+    // The picture scaled smoothly to `size` logical pixels, sharp on a screen
+    // with `dpr` device pixels per logical pixel.
+    QPixmap scaled(const forms::Bitmap& picture, QSize size, qreal dpr);
+
+    std::size_t size() const { return entries_.size(); }
+
+private:
+    struct Entry {
+        std::weak_ptr<const forms::Image> image;
+        QPixmap pixmap;
+    };
+    void dropExpired();
+    std::map<const forms::Image*, Entry> entries_;
+    std::size_t insertsSinceSweep_ = 0;
+};
+
+// 0xBBGGRR as a QColor.
+QColor ColorOf(long bgr);
+
+}  // namespace ui

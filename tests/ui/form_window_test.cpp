@@ -1,0 +1,315 @@
+// A form model on screen: views at their places, in their containers and in
+// z-order; pictures, colours and bars painted; lists, combo and text boxes
+// kept in step with the model both ways.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "ui_support.h"
+
+namespace {
+
+using forms::Kind;
+using ui::ControlView;
+using ui::FormWindow;
+using ui_test::App;
+using ui_test::PixelAt;
+using ui_test::Recorder;
+using ui_test::SolidPicture;
+
+class Pond : public forms::Form {
+public:
+    explicit Pond(forms::TimerQueue& timers)
+        : forms::Form(timers, "Pond"),
+          Back(add(Kind::Image, "Back", 0, 0, 6000, 4500)),
+          Title(label("Title", "Пруд", 1500, 300, 3000, 450)),
+          Box(add(Kind::Frame, "Box", 600, 1500, 3000, 1500)),
+          Inner(label("Inner", "внутри", 150, 300, 1500, 300, &Box)),
+          Marker(array(Kind::Image, "Marker", 0, 0, 300, 300)),
+          Bar(label("Bar", "", 300, 3600, 1500, 150)),
+          Ring(add(Kind::Shape, "Ring", 4500, 600, 900, 600)),
+          Names(add(Kind::ListBox, "Names", 3900, 1500, 1800, 1500)),
+          Kinds(add(Kind::ComboBox, "Kinds", 3900, 3150, 1800, 315)),
+          Stake(add(Kind::TextBox, "Stake", 3900, 3600, 1800, 315)) {
+        Caption = "Пруд у леса";
+        Width = 6000;
+        Height = 4500;
+        Back.Stretch = true;
+        Bar.BackTransparent = false;
+        Bar.BackColor = 0x0000FF;
+        Ring.Shape = forms::ShapeKind::Circle;
+        Ring.Filled = true;
+        Ring.FillColor = 0x00FF00;
+        Ring.BorderColor = 0x00FF00;
+        Names.List = {"щука", "окунь", "сом"};
+        Kinds.List = {"общий вес", "колличество"};
+        Kinds.Text = "общий вес";
+        Kinds.ListIndex = 0;
+        Marker[0].Visible = false;
+        on("Title", forms::Event::MouseMove, [this] { Title.FontBold = true; });
+        on("", forms::Event::MouseMove, [this] { Title.FontBold = false; });
+    }
+    forms::Control& Back;
+    forms::Control& Title;
+    forms::Control& Box;
+    forms::Control& Inner;
+    forms::ControlArray& Marker;
+    forms::Control& Bar;
+    forms::Control& Ring;
+    forms::Control& Names;
+    forms::Control& Kinds;
+    forms::Control& Stake;
+};
+
+struct Shown {
+    Shown() : pond(timers), window((App(), pond), recorder, pictures) {
+        pond.Show();
+        window.sync();
+    }
+    ControlView& view(const std::string& name) {
+        ControlView* v = window.view(name);
+        EXPECT_NE(v, nullptr) << name;
+        return *v;
+    }
+    forms::TimerQueue timers;
+    Pond pond;
+    Recorder recorder;
+    ui::PictureCache pictures;
+    FormWindow window;
+};
+
+TEST(FormWindow, TheWindowTakesTheFormsSizeCaptionAndVisibility) {
+    forms::TimerQueue timers;
+    Pond pond(timers);
+    Recorder recorder;
+    ui::PictureCache pictures;
+    FormWindow window((App(), pond), recorder, pictures);
+    EXPECT_FALSE(window.sync());
+    EXPECT_FALSE(window.isVisible());
+
+    pond.Show();
+    EXPECT_TRUE(window.sync());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.size(), QSize(400, 300));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.windowTitle(), QString("Пруд у леса"));
+    EXPECT_FALSE(window.sync()) << "shown once, not again";
+
+    pond.Caption = "Другой пруд";
+    pond.Width = 7500;
+    window.sync();
+    EXPECT_EQ(window.windowTitle(), QString("Другой пруд"));
+    EXPECT_EQ(window.width(), 500);
+
+    pond.Hide();
+    window.sync();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(FormWindow, ViewsSitAtTheirTwipsInsideTheirContainers) {
+    Shown s;
+    EXPECT_EQ(s.view("Title").geometry(), QRect(100, 20, 200, 30));
+    EXPECT_EQ(s.view("Box").geometry(), QRect(40, 100, 200, 100));
+    EXPECT_EQ(s.view("Inner").parentWidget(), &s.view("Box"));
+    EXPECT_EQ(s.view("Inner").geometry(), QRect(10, 20, 100, 20));
+    EXPECT_EQ(s.view("Title").parentWidget(), &s.window);
+    EXPECT_EQ(s.view("Title").shownCaption(), QString("Пруд"));
+
+    s.pond.Title.Left = 1515.0f;  // one pixel further
+    s.pond.Title.Caption = "Озеро";
+    s.window.sync();
+    EXPECT_EQ(s.view("Title").geometry(), QRect(101, 20, 200, 30));
+    EXPECT_EQ(s.view("Title").shownCaption(), QString("Озеро"));
+}
+
+TEST(FormWindow, LaterControlsLieOnTopOfEarlierOnes) {
+    Shown s;
+    EXPECT_EQ(s.window.childAt(150, 30), &s.view("Title")) << "the label lies on the background image";
+    EXPECT_EQ(s.window.childAt(390, 5), &s.view("Back"));
+
+    // A member loaded later lies on top of everything loaded before it.
+    forms::Control& m = s.pond.Marker.load(1);
+    m.Left = 1500;
+    m.Top = 300;
+    m.Visible = true;
+    s.window.sync();
+    EXPECT_EQ(s.window.childAt(105, 25), s.window.view("Marker(1)"));
+}
+
+TEST(FormWindow, ArrayMembersComeAndGoWithLoadAndUnload) {
+    Shown s;
+    EXPECT_EQ(s.window.view("Marker(1)"), nullptr);
+    for (int i = 1; i <= 3; ++i) {
+        forms::Control& m = s.pond.Marker.load(i);
+        m.Left = float(i * 750);
+        m.Top = 750;
+        m.Visible = true;
+    }
+    s.window.sync();
+    ASSERT_NE(s.window.view("Marker(3)"), nullptr);
+    EXPECT_EQ(s.view("Marker(2)").geometry(), QRect(100, 50, 20, 20));
+    EXPECT_TRUE(s.view("Marker(2)").isVisible());
+    EXPECT_FALSE(s.view("Marker(0)").isVisible()) << "the designed member stays hidden";
+    ControlView* third = s.window.view("Marker(3)");
+
+    s.pond.Marker.unload(2);
+    s.window.sync();
+    EXPECT_EQ(s.window.view("Marker(2)"), nullptr);
+    EXPECT_EQ(s.window.view("Marker(3)"), third) << "views of members that stay are kept";
+    EXPECT_EQ(third->control(), &s.pond.Marker[3]);
+
+    // A member loaded again under an index used before gets a view of its own.
+    s.pond.Marker.load(2).Visible = true;
+    s.window.sync();
+    ASSERT_NE(s.window.view("Marker(2)"), nullptr);
+    EXPECT_EQ(s.window.view("Marker(2)")->control(), &s.pond.Marker[2]);
+}
+
+TEST(FormWindow, AControlShowsOnlyWhenItAndItsContainersAreVisible) {
+    Shown s;
+    EXPECT_TRUE(s.view("Inner").isVisible());
+    s.pond.Box.Visible = false;
+    s.window.sync();
+    EXPECT_FALSE(s.view("Inner").isVisible());
+    s.pond.Box.Visible = true;
+    s.pond.Inner.Visible = false;
+    s.window.sync();
+    EXPECT_TRUE(s.view("Box").isVisible());
+    EXPECT_FALSE(s.view("Inner").isVisible());
+}
+
+TEST(FormWindow, BarsShapesAndPicturesArePaintedInTheirColours) {
+    Shown s;
+    s.pond.Back.setPicture(SolidPicture("blue", 2, 2, 0x0000FF));
+    s.window.sync();
+    EXPECT_EQ(PixelAt(s.window, 390, 5), QColor(0, 0, 255)) << "a stretched picture fills its image";
+    EXPECT_EQ(s.view("Back").pictureRect(), QRect(0, 0, 400, 300));
+
+    // The bar: a label painted in its BackColor (red) as wide as its Width.
+    EXPECT_EQ(PixelAt(s.window, 25, 245), QColor(255, 0, 0));
+    EXPECT_EQ(PixelAt(s.window, 118, 245), QColor(255, 0, 0));
+    EXPECT_EQ(PixelAt(s.window, 125, 245), QColor(0, 0, 255));
+    s.pond.Bar.Width = 1800;
+    s.window.sync();
+    EXPECT_EQ(PixelAt(s.window, 125, 245), QColor(255, 0, 0));
+    EXPECT_EQ(PixelAt(s.window, 142, 245), QColor(0, 0, 255));
+    s.pond.Bar.Width = 0;
+    s.window.sync();
+    EXPECT_EQ(PixelAt(s.window, 25, 245), QColor(0, 0, 255));
+
+    // A filled circle, green in its middle, the background in the corners.
+    EXPECT_EQ(PixelAt(s.window, 330, 60), QColor(0, 255, 0));
+    EXPECT_EQ(PixelAt(s.window, 301, 41), QColor(0, 0, 255));
+
+    // A transparent label shows the picture beneath where it has no text.
+    EXPECT_EQ(PixelAt(s.window, 298, 48), QColor(0, 0, 255));
+}
+
+TEST(FormWindow, UnstretchedPicturesKeepTheirSizeAndAlpha) {
+    Shown s;
+    s.pond.Back.setPicture(SolidPicture("blue", 2, 2, 0x0000FF));
+    forms::Control& m = s.pond.Marker.load(1);
+    m.Left = 300;
+    m.Top = 900;
+    m.Visible = true;
+    m.setPicture(SolidPicture("half red", 4, 3, 0xFF0000, 128));
+    s.window.sync();
+    EXPECT_EQ(s.view("Marker(1)").geometry(), QRect(20, 60, 4, 3));
+    EXPECT_EQ(s.view("Marker(1)").pictureRect(), QRect(0, 0, 4, 3));
+    const QColor mixed = PixelAt(s.window, 21, 61);
+    EXPECT_NEAR(mixed.red(), 128, 3);
+    EXPECT_NEAR(mixed.blue(), 127, 3);
+}
+
+TEST(FormWindow, FormBackgroundIsItsColourAndPicture) {
+    Shown s;
+    s.pond.Back.Visible = false;
+    s.pond.BackColor = 0x00FFFF;  // yellow
+    s.window.sync();
+    EXPECT_EQ(PixelAt(s.window, 390, 5), QColor(255, 255, 0));
+    s.pond.Picture = SolidPicture("green", 10, 10, 0x00FF00);
+    s.window.sync();
+    EXPECT_EQ(PixelAt(s.window, 5, 5), QColor(0, 255, 0));
+    EXPECT_EQ(PixelAt(s.window, 390, 5), QColor(255, 255, 0)) << "a form picture keeps its size";
+}
+
+TEST(FormWindow, ListBoxShowsTheListAndAClickSelectsThenClicks) {
+    Shown s;
+    QListWidget* list = s.view("Names").listWidget();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(1)->text(), QString("окунь"));
+    EXPECT_EQ(list->currentRow(), -1);
+
+    s.pond.Names.ListIndex = 1;
+    s.window.sync();
+    EXPECT_EQ(list->currentRow(), 1);
+
+    const QPoint third = list->visualItemRect(list->item(2)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
+    EXPECT_EQ(s.pond.Names.ListIndex, 2);
+    ASSERT_EQ(s.recorder.of(forms::Event::Click).size(), 1u);
+    EXPECT_EQ(s.recorder.of(forms::Event::Click)[0].control, "Names");
+    EXPECT_EQ(s.recorder.of(forms::Event::Click)[0].args.index, -1);
+
+    // Clicking the entry already chosen clicks again.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
+    EXPECT_EQ(s.recorder.of(forms::Event::Click).size(), 2u);
+
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third);
+    ASSERT_EQ(s.recorder.of(forms::Event::DblClick).size(), 1u);
+    EXPECT_EQ(s.recorder.of(forms::Event::DblClick)[0].control, "Names");
+
+    s.pond.Names.clear();
+    s.pond.Names.addItem("лещ");
+    s.window.sync();
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QString("лещ"));
+    EXPECT_EQ(list->currentRow(), -1);
+}
+
+TEST(FormWindow, ComboAndTextBoxesCarryTheirTextBothWays) {
+    Shown s;
+    QComboBox* combo = s.view("Kinds").comboBox();
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->currentText(), QString("общий вес"));
+
+    // The player picks the next entry with the keyboard.
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(s.pond.Kinds.Text, "колличество");
+    EXPECT_EQ(s.pond.Kinds.ListIndex, 1);
+    ASSERT_EQ(s.recorder.of(forms::Event::Click).size(), 1u);
+    EXPECT_EQ(s.recorder.of(forms::Event::Click)[0].control, "Kinds");
+
+    s.pond.Kinds.Text = "самай крупная рыба";
+    s.window.sync();
+    EXPECT_EQ(combo->currentText(), QString("самай крупная рыба"));
+
+    QLineEdit* edit = s.view("Stake").lineEdit();
+    ASSERT_NE(edit, nullptr);
+    s.pond.Stake.Text = "100";
+    s.window.sync();
+    EXPECT_EQ(edit->text(), QString("100"));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, "50");
+    EXPECT_EQ(s.pond.Stake.Text, "1050");
+    EXPECT_TRUE(s.recorder.of(forms::Event::KeyPress).empty()) << "typing in a text box is not the form's";
+}
+
+TEST(FormWindow, DisabledControlsAndShapesTakeNoClicks) {
+    Shown s;
+    EXPECT_TRUE(s.view("Ring").testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_FALSE(s.view("Title").testAttribute(Qt::WA_TransparentForMouseEvents));
+    s.pond.Title.Enabled = false;
+    s.window.sync();
+    EXPECT_TRUE(s.view("Title").testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+}  // namespace

@@ -1,0 +1,230 @@
+// The game on screen through the host: windows follow the forms after every
+// tick and every input, the pump timer is set to the next due tick, overdue
+// ticks are coalesced, nothing runs inside a running handler, and a failure
+// or the end of the game ends the run with its status.
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <stdexcept>
+
+#include "shell/about.h"
+#include "shell/form1.h"
+#include "shell/game.h"
+#include "test_game.h"
+#include "ui/control_view.h"
+#include "ui/game_host.h"
+#include "ui_support.h"
+
+namespace {
+
+using testing_support::TestGame;
+using ui::ControlView;
+using ui::FormWindow;
+using ui::GameHost;
+using ui_test::App;
+
+struct Hosted {
+    Hosted() : host((App(), t.game()), [this] { return now; }) {}
+    // Starts the game and answers the name prompt at 2 s.
+    void toMap() {
+        t.run("answer Вася\n");
+        host.start();
+        now = 2000;
+        host.pump();
+    }
+    FormWindow& window(const std::string& form) {
+        FormWindow* w = host.window(form);
+        if (!w) throw std::runtime_error("no window " + form);
+        return *w;
+    }
+    ControlView& view(const std::string& form, const std::string& control) {
+        ControlView* v = window(form).view(control);
+        if (!v) throw std::runtime_error("no view " + form + "." + control);
+        return *v;
+    }
+    void clickOn(const std::string& form, const std::string& control) {
+        ControlView& v = view(form, control);
+        const QPoint at = v.mapTo(&window(form), v.rect().center());
+        QTest::mouseClick(window(form).windowHandle(), Qt::LeftButton, {}, at);
+    }
+    TestGame t;
+    std::int64_t now = 0;
+    GameHost host;
+};
+
+TEST(GameHost, TheSplashShowsFirstAndItsTickBringsTheMap) {
+    Hosted h;
+    h.t.run("answer Вася\n");
+    h.host.start();
+    EXPECT_TRUE(h.window("About").isVisible());
+    EXPECT_EQ(h.host.window("Form1"), nullptr) << "the map window is made by the loaders";
+    EXPECT_EQ(h.host.armedFor(), 2000);
+    EXPECT_TRUE(h.host.pumpTimer().isSingleShot());
+    EXPECT_EQ(h.host.pumpTimer().timerType(), Qt::PreciseTimer);
+
+    h.now = 1990;
+    h.host.pump();
+    EXPECT_TRUE(h.window("About").isVisible()) << "not due yet";
+    EXPECT_EQ(h.host.armedFor(), 2000);
+
+    h.now = 2000;
+    h.host.pump();
+    EXPECT_FALSE(h.window("About").isVisible());
+    FormWindow& map = h.window("Form1");
+    EXPECT_TRUE(map.isVisible());
+    EXPECT_EQ(map.windowTitle(), QString("Клевница 2 "));
+    EXPECT_EQ(map.size(), QSize(840, 600));
+    EXPECT_EQ(h.view("Form1", "Label1").shownCaption(), QString("Озеро"));
+    // The lake's places lie at 2400,3000 and 6000,4200 twips.
+    EXPECT_EQ(h.view("Form1", "PScene(1)").pos(), QPoint(160, 200));
+    EXPECT_EQ(h.view("Form1", "PScene(2)").pos(), QPoint(400, 280));
+    EXPECT_TRUE(h.view("Form1", "PScene(2)").isVisible());
+    EXPECT_EQ(h.window("Form1").view("PScene(3)"), nullptr);
+    EXPECT_EQ(h.host.armedFor(), 3000) << "the map's event timer is next";
+    EXPECT_FALSE(h.host.finished());
+}
+
+TEST(GameHost, AChangeMadeByATimerTickReachesTheWidget) {
+    Hosted h;
+    h.toMap();
+    klev::Form1& form1 = h.t.game().form1();
+    int ticks = 0;
+    forms::Timer probe(h.t.game().timers, "Probe", 250, [&] {
+        ++ticks;
+        form1.Info.Caption = "тик " + std::to_string(ticks);
+    });
+    probe.setEnabled(true);
+    h.host.syncAll();
+    EXPECT_EQ(h.view("Form1", "Info").shownCaption(), QString(""));
+
+    h.now = 2250;
+    h.host.pump();
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(h.view("Form1", "Info").shownCaption(), QString("тик 1"));
+    EXPECT_EQ(h.host.armedFor(), 2500);
+}
+
+TEST(GameHost, TicksFoundLongOverdueFireOnceAndCountOnFromNow) {
+    Hosted h;
+    h.toMap();
+    int ticks = 0;
+    forms::Timer probe(h.t.game().timers, "Probe", 100, [&] { ++ticks; });
+    probe.setEnabled(true);  // due at 2100
+    h.now = 2950;
+    h.host.pump();
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(h.host.armedFor(), 3000) << "the map's timer, then the probe at 3050";
+    h.now = 3000;
+    h.host.pump();
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(h.host.armedFor(), 3050);
+}
+
+TEST(GameHost, NoTickRunsInsideARunningHandler) {
+    Hosted h;
+    h.t.run("answer Вася\n");
+    h.host.start();
+    h.now = 2500;
+    bool splashDuring = false;
+    h.host.run([&] {
+        h.host.pump();  // as when a dialog's own event loop lets the pump timer fire
+        splashDuring = h.t.game().about().Visible;
+    });
+    EXPECT_TRUE(splashDuring);
+    EXPECT_EQ(h.host.armedFor(), 2000) << "armed again once the handler returned";
+    h.host.pump();
+    EXPECT_FALSE(h.t.game().about().Visible);
+    EXPECT_TRUE(h.window("Form1").isVisible());
+}
+
+TEST(GameHost, ClicksOnTheMapSwitchMapsOnScreen) {
+    Hosted h;
+    h.toMap();
+    h.clickOn("Form1", "Label4");
+    EXPECT_EQ(h.view("Form1", "Label1").shownCaption(), QString("Река"));
+    ASSERT_NE(h.window("Form1").view("PScene(3)"), nullptr);
+    EXPECT_EQ(h.view("Form1", "PScene(3)").pos(), QPoint(300, 300));
+    EXPECT_TRUE(h.view("Form1", "PScene(3)").isVisible());
+
+    h.clickOn("Form1", "Label3");
+    EXPECT_EQ(h.view("Form1", "Label1").shownCaption(), QString("Озеро"));
+    EXPECT_EQ(h.window("Form1").view("PScene(3)"), nullptr) << "the river's third marker is gone";
+    EXPECT_EQ(h.view("Form1", "PScene(1)").pos(), QPoint(160, 200));
+}
+
+TEST(GameHost, ShownWindowsComeOnTopAndHiddenOnesGo) {
+    Hosted h;
+    h.toMap();
+    h.clickOn("Form1", "Label6");
+    FormWindow& credits = h.window("MyStudio");
+    EXPECT_TRUE(credits.isVisible());
+    EXPECT_TRUE(h.window("Form1").isVisible());
+    EXPECT_EQ(credits.windowTitle(), QString("О программе"));
+    h.clickOn("MyStudio", "Label8");
+    EXPECT_FALSE(credits.isVisible());
+}
+
+TEST(GameHost, TheExitLabelSavesAndEndsTheRunWithStatusZero) {
+    Hosted h;
+    h.toMap();
+    QSignalSpy ended(&h.host, &GameHost::ended);
+    h.clickOn("Form1", "Label5");
+    EXPECT_TRUE(h.host.finished());
+    EXPECT_EQ(h.host.exitCode(), 0);
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_EQ(ended.at(0).at(0).toInt(), 0);
+    EXPECT_FALSE(h.window("Form1").isVisible());
+    EXPECT_FALSE(h.host.armedFor().has_value());
+    EXPECT_FALSE(h.t.folder.read("Saves/Вася/vrb.cfg").empty());
+
+    // Nothing reaches the game any more.
+    EXPECT_FALSE(h.host.run([] { throw std::runtime_error("must not run"); }));
+    EXPECT_EQ(ended.count(), 1);
+}
+
+TEST(GameHost, TheTitleBarCloseIsTheFormsToDecide) {
+    Hosted h;
+    h.toMap();
+    h.window("Form1").close();
+    // The map's close saves and ends like its exit label.
+    EXPECT_TRUE(h.host.finished());
+    EXPECT_EQ(h.host.exitCode(), 0);
+    EXPECT_FALSE(h.t.folder.read("Saves/Вася/vrb.cfg").empty());
+}
+
+TEST(GameHost, AFatalDataErrorShowsItsMessageAndEndsWithStatusOne) {
+    Hosted h;
+    h.t.folder.remove("Data/Maps/Info.inf");
+    const std::string records = h.t.folder.read("Data/rec.cfg");
+    QSignalSpy ended(&h.host, &GameHost::ended);
+    h.toMap();
+    EXPECT_TRUE(h.host.finished());
+    EXPECT_EQ(h.host.exitCode(), 1);
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_EQ(ended.at(0).at(0).toInt(), 1);
+    const auto messages = h.t.driver().dialogs().takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Info.inf"), std::string::npos) << messages[0];
+    EXPECT_FALSE(h.host.armedFor().has_value());
+    EXPECT_FALSE(h.t.game().timers.nextDue().has_value()) << "no timer of the game fires again";
+    for (forms::Form* f : h.t.game().createdForms())
+        if (FormWindow* w = h.host.window(*f)) EXPECT_FALSE(w->isVisible()) << f->name();
+    EXPECT_EQ(h.t.folder.read("Data/rec.cfg"), records);
+    EXPECT_EQ(h.t.folder.read("Saves/Вася/vrb.cfg"), "") << "the new save stays as the start made it";
+}
+
+TEST(GameHost, AnyExceptionFromATickIsFatalToo) {
+    Hosted h;
+    h.toMap();
+    forms::Timer bomb(h.t.game().timers, "Bomb", 100, [] { throw std::runtime_error("Overflow"); });
+    bomb.setEnabled(true);
+    h.now = 2100;
+    h.host.pump();
+    EXPECT_EQ(h.host.exitCode(), 1);
+    EXPECT_EQ(h.t.driver().dialogs().takeMessages(), std::vector<std::string>{"Overflow"});
+    EXPECT_FALSE(h.window("Form1").isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#pragma once
+// Shared pieces of the offscreen Qt tests: the application object, a form
+// model built in the test, and a recorder of the events a window sends.
+
+#include <QApplication>
+#include <QImage>
+#include <cstdlib>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "forms/form.h"
+#include "ui/control_view.h"
+#include "ui/form_window.h"
+#include "ui/picture_cache.h"
+
+// Readable colours in test failures.
+inline void PrintTo(const QColor& c, std::ostream* os) {
+    *os << "rgba(" << c.red() << "," << c.green() << "," << c.blue() << "," << c.alpha() << ")";
+}
+
+namespace ui_test {
+
+// The one QApplication of the test run, made on first use, offscreen unless
+// the environment names another platform.
+inline QApplication& App() {
+    static int argc = 1;
+    static char name[] = "klev_ui_tests";
+    static char* argv[] = {name, nullptr};
+    if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// One event as the form received it.
+struct Sent {
+    forms::Event event;
+    std::string control;
+    forms::EventArgs args;
+};
+
+// Passes events on to the form, as the game host does, and remembers them.
+class Recorder : public ui::FormEvents {
+public:
+    bool deliver(forms::Form& form, forms::Event event, const std::string& control,
+                 const forms::EventArgs& args) override {
+        sent.push_back({event, control, args});
+        form.dispatch(event, control, args);
+        return goOn;
+    }
+    void closeRequested(forms::Form& form) override {
+        ++closes;
+        form.QueryClose();
+    }
+    // The events of one kind, in order.
+    std::vector<Sent> of(forms::Event event) const {
+        std::vector<Sent> out;
+        for (const Sent& s : sent)
+            if (s.event == event) out.push_back(s);
+        return out;
+    }
+    std::vector<Sent> sent;
+    int closes = 0;
+    bool goOn = true;
+};
+
+// A picture of w x h pixels, every pixel the colour 0xRRGGBB with alpha a.
+inline forms::Bitmap SolidPicture(const std::string& name, int w, int h, unsigned rgb, unsigned char a = 255) {
+    auto image = std::make_shared<forms::Image>();
+    image->width = w;
+    image->height = h;
+    for (int i = 0; i < w * h; ++i) {
+        image->rgba.push_back(static_cast<unsigned char>(rgb >> 16));
+        image->rgba.push_back(static_cast<unsigned char>(rgb >> 8));
+        image->rgba.push_back(static_cast<unsigned char>(rgb));
+        image->rgba.push_back(a);
+    }
+    return forms::Bitmap{name, image};
+}
+
+// The colour of one pixel of a widget as it paints itself (logical pixels).
+inline QColor PixelAt(QWidget& widget, int x, int y) {
+    const QImage shot = widget.grab().toImage();
+    const qreal dpr = shot.devicePixelRatio();
+    return shot.pixelColor(int(x * dpr), int(y * dpr));
+}
+
+}  // namespace ui_test
