@@ -129,9 +129,11 @@ void InvenFr::List1_Click() {
     if (v.InvShowsLures && !v.OwnedLures.empty()) {
         if (k <= Long(v.OwnedLures.size())) ChooseLure(k);
     } else if (v.InvShowsBaits && !v.OwnedBaits.empty()) {
-        ChooseBait(k);
+        // The pick list may be older than the list: the scene can use up a
+        // bait while it stays open. An entry past the end chooses nothing.
+        if (k <= Long(v.OwnedBaits.size())) ChooseBait(k);
     } else if (v.InvShowsGroundbaits && !v.OwnedGroundbaits.empty()) {
-        ChooseGroundbait(k);
+        if (k <= Long(v.OwnedGroundbaits.size())) ChooseGroundbait(k);
     } else if (v.InvShowsLines && !v.OwnedLines.empty()) {
         ChooseLine(text);
     }

@@ -106,6 +106,18 @@ TEST(Inventory, OfTwoBaitsWithOneNameTheClickedOneIsChosen) {
               "2\nОсталось: 7\n\\images\\червь.jpg\nfalse\n");
 }
 
+TEST(Inventory, AnEntryForABaitUsedUpMeanwhileChoosesNothing) {
+    TestGame t;
+    t.startAs();
+    t.game().vars.OwnedBaits = {Item("червь", 20), Item("живец", 1)};
+    OpenFromBase(t);
+    t.run("down InvenFr.Label3 10 10\n");
+    // The scene used up the second bait while the pick list stayed open.
+    t.game().vars.OwnedBaits.pop_back();
+    EXPECT_EQ(t.run("select InvenFr.List1 1\nprint BaitSlot\n"), "0\n");
+    EXPECT_EQ(t.lastStatus(), driver::Finished);
+}
+
 TEST(Inventory, LuresByPositionWithTheirSize) {
     TestGame t;
     t.startAs();
