@@ -32,13 +32,16 @@ std::size_t NumberPrefix(std::string_view s, char sep) {
     return i;
 }
 
-double Parse(std::string_view s, char sep) {
+// Reads a text already shaped by NumberPrefix; nullopt when it is out of
+// the range of a double (the runtime's overflow).
+std::optional<double> Parse(std::string_view s, char sep) {
     std::string normal(s);
     for (char& c : normal)
         if (c == sep) c = '.';
     if (!normal.empty() && normal[0] == '+') normal.erase(0, 1);
     double v = 0;
-    std::from_chars(normal.data(), normal.data() + normal.size(), v);
+    const auto res = std::from_chars(normal.data(), normal.data() + normal.size(), v);
+    if (res.ec != std::errc() || !std::isfinite(v)) return std::nullopt;
     return v;
 }
 
@@ -58,9 +61,7 @@ std::optional<double> StrictNumber(std::string_view text, char sep) {
     const std::string t = Trim(text);
     const std::size_t n = NumberPrefix(t, sep);
     if (n == 0 || n != t.size()) return std::nullopt;
-    const double v = Parse(t, sep);
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
+    return Parse(t, sep);
 }
 
 std::optional<long long> StrictInteger(std::string_view text, char sep) {
@@ -75,8 +76,7 @@ double LenientNumber(std::string_view text) {
     const std::string_view rest = text.substr(b);
     const std::size_t n = NumberPrefix(rest, '.');
     if (n == 0) return 0;
-    const double v = Parse(rest.substr(0, n), '.');
-    return std::isfinite(v) ? v : 0;
+    return Parse(rest.substr(0, n), '.').value_or(0);
 }
 
 long long LenientInteger(std::string_view text) {
@@ -97,13 +97,24 @@ std::string NumberText(double value, char sep) {
     if (value == 0) return "0";
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
-    return WithSeparator(std::string(buf, res.ptr), sep);
+    std::string text(buf, res.ptr);
+    // The runtime writes its exponent with a capital letter: 1E-05, 1E+15.
+    for (char& c : text)
+        if (c == 'e') c = 'E';
+    return WithSeparator(std::move(text), sep);
 }
 
 std::string SingleText(float value, char sep) {
     if (value == 0) return "0";
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    return WithSeparator(std::string(buf, res.ptr), sep);
+}
+
+std::string PlainText(double value, char sep) {
+    if (value == 0 || !std::isfinite(value)) return "0";
+    char buf[400];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
     return WithSeparator(std::string(buf, res.ptr), sep);
 }
 

@@ -77,7 +77,7 @@ void WriteItem(TextWriter& w, ItemKind kind, const TackleItem& t) {
 
 long long ReadCount(TextReader& r, char sep) {
     const long long n = r.readStrictInt(sep);
-    if (n < 0) r.fail("negative count");
+    if (n < 0) r.fail("a count cannot be negative");
     return n;
 }
 
@@ -93,12 +93,20 @@ void ReadFish(TextReader& r, char sep, klev::FishRecord& f) {
     f.PictureKey = r.readLine();
 }
 
-void ReadList(TextReader& r, char sep, ItemKind kind, std::vector<TackleItem>& list) {
+// Items are read one by one, so a count larger than the file fails at the
+// first missing line instead of sizing a huge list first.
+template <class T, class ReadOne>
+void ReadCounted(TextReader& r, char sep, std::vector<T>& list, ReadOne readOne) {
     const long long n = ReadCount(r, sep);
     // A count of 0 leaves the list as it was (empty at start-up).
     if (n == 0) return;
-    list.assign(std::size_t(n), TackleItem{});
-    for (TackleItem& t : list) ReadItem(r, sep, kind, t);
+    std::vector<T> items;
+    for (long long i = 0; i < n; ++i) readOne(items.emplace_back());
+    list = std::move(items);
+}
+
+void ReadList(TextReader& r, char sep, ItemKind kind, std::vector<TackleItem>& list) {
+    ReadCounted(r, sep, list, [&](TackleItem& t) { ReadItem(r, sep, kind, t); });
 }
 
 Long SlotWithin(Long slot, std::size_t count) { return slot >= 0 && slot <= Long(count) ? slot : 0; }
@@ -120,10 +128,7 @@ void ReadSaveFile(const std::filesystem::path& file, const std::string& shownNam
     v.LineSlot = r.readStrictInt(sep);
     v.GroundbaitSlot = r.readStrictInt(sep);
     v.RigMode = r.readLine();
-    if (const long long fish = ReadCount(r, sep); fish > 0) {
-        v.CaughtFish.assign(std::size_t(fish), klev::FishRecord{});
-        for (klev::FishRecord& f : v.CaughtFish) ReadFish(r, sep, f);
-    }
+    ReadCounted(r, sep, v.CaughtFish, [&](klev::FishRecord& f) { ReadFish(r, sep, f); });
     ReadList(r, sep, ItemKind::Rod, v.OwnedRods);
     ReadList(r, sep, ItemKind::Bait, v.OwnedBaits);
     ReadList(r, sep, ItemKind::Line, v.OwnedLines);

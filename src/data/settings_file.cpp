@@ -17,6 +17,8 @@ Settings ReadSettings(const std::filesystem::path& file, const std::string& show
 void WriteInstallMarker(const std::filesystem::path& settingsFile, const std::filesystem::path& markerFolder,
                         const std::filesystem::path& gameFolder, const std::string& mapFolder) noexcept {
     try {
+        // Without a folder to stand for the system's, there is nowhere to write.
+        if (markerFolder.empty()) return;
         std::error_code ec;
         std::filesystem::create_directories(markerFolder, ec);
         TextWriter marker(markerFolder / "fshset.ini");
@@ -33,8 +35,14 @@ void WriteInstallMarker(const std::filesystem::path& settingsFile, const std::fi
 }
 
 std::string PictureTag(std::string_view fileName) {
-    std::string tag(fileName);
-    for (std::size_t at; (at = tag.find(".jpg")) != std::string::npos;) tag.erase(at, 4);
+    // One pass from left to right, like the runtime's Replace: text that
+    // comes together only once an occurrence is removed stays.
+    constexpr std::string_view jpg = ".jpg";
+    std::string tag;
+    std::size_t from = 0;
+    for (std::size_t at; (at = fileName.find(jpg, from)) != std::string_view::npos; from = at + jpg.size())
+        tag += fileName.substr(from, at - from);
+    tag += fileName.substr(from);
     return tag;
 }
 

@@ -21,11 +21,12 @@ Settings ReadSettings(const std::filesystem::path& file, const std::string& show
 // creating that folder when missing, then rewrites the settings file with
 // `mapFolder` and "false". Every failure ends it silently; what was written
 // until then stays. The settings file must already exist to be rewritten.
+// An empty `markerFolder` writes nothing.
 void WriteInstallMarker(const std::filesystem::path& settingsFile, const std::filesystem::path& markerFolder,
                         const std::filesystem::path& gameFolder, const std::string& mapFolder) noexcept;
 
 // The stock tag of a picture file: its name with every ".jpg" removed
-// (exact, case-sensitive).
+// (exact, case-sensitive, in one pass: "a.j.jpgpg" gives "a.jpg").
 std::string PictureTag(std::string_view fileName);
 
 }  // namespace data

@@ -12,20 +12,22 @@ klev::FishRecord ReadSpeciesFile(const std::filesystem::path& file, const std::s
     s.SpeciesName = s.Name;
     s.MinWeight = r.readStrictInt(sep);
     s.MaxWeight = r.readStrictInt(sep);
-    if (s.MinWeight > s.MaxWeight) r.fail("the largest weight is below the smallest (line 2)");
+    // Weights are drawn between the two: an empty range cannot be fished.
+    if (s.MinWeight > s.MaxWeight) r.fail("the largest weight is below the smallest weight of line 2");
     s.SpeciesValue4 = r.readStrictInt(sep);
     s.Strength = r.readStrictInt(sep);
     s.Caution = r.readStrictInt(sep);
     s.PictureKey = r.readLine();
     const long long baits = r.readStrictInt(sep);
-    if (baits < 0) r.fail("negative number of baits");
+    if (baits < 0) r.fail("subscript out of range: a negative number of baits");
     for (long long j = 0; j < baits; ++j) {
         klev::BaitPreference& b = s.Baits.emplace_back();
         b.BaitName = r.readLine();
         b.Chance = r.readStrictInt(sep);
     }
     s.PriceWeightUnit = r.readStrictInt(sep);
-    if (s.PriceWeightUnit <= 0) r.fail("grams per price unit must be positive");
+    // The evaluation divides by it.
+    if (s.PriceWeightUnit <= 0) r.fail("the grams per price unit must be positive");
     s.PricePerUnit = r.readStrictInt(sep);
     return s;
 }

@@ -52,8 +52,11 @@ std::string TextReader::readLine() {
 
 long long TextReader::readStrictInt(char sep) {
     const std::string text = readLine();
-    if (auto v = StrictInteger(text, sep)) return *v;
-    fail("type mismatch: not a number");
+    const auto v = StrictInteger(text, sep);
+    if (!v) fail(StrictNumber(text, sep) ? "overflow" : "type mismatch: not a number");
+    // Every whole-number variable of the game is a 32-bit Long.
+    if (*v < LongMin || *v > LongMax) fail("overflow");
+    return *v;
 }
 
 long long TextReader::readLenientInt() { return LenientInteger(readLine()); }
@@ -92,8 +95,13 @@ void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes)
 void ReplaceFile(const std::filesystem::path& file, const std::string& bytes) {
     std::filesystem::path temp = file;
     temp += ".tmp";
-    WriteFileBytes(temp, bytes);
     std::error_code ec;
+    try {
+        WriteFileBytes(temp, bytes);
+    } catch (...) {
+        std::filesystem::remove(temp, ec);
+        throw;
+    }
     std::filesystem::rename(temp, file, ec);
     if (ec) {
         std::filesystem::remove(temp, ec);

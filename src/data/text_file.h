@@ -26,6 +26,8 @@ public:
 
     std::string readLine();
     void skipLine() { readLine(); }
+    // Strict conversion into a 32-bit Long: a non-number is a type
+    // mismatch, a number beyond the Long range an overflow.
     long long readStrictInt(char sep);
     long long readLenientInt();
     bool readBoolean(char sep);
