@@ -2,6 +2,8 @@
 // Pictures as the forms see them: a name the game can report and, when the
 // picture was really decoded, its pixels. Copies share the pixels.
 
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,11 +12,58 @@ namespace forms {
 
 constexpr int TwipsPerPixel = 15;
 
-// Decoded pixels, 8-bit RGBA, rows top to bottom.
+// 8-bit RGBA bytes, rows top to bottom. A picture read from a file keeps its
+// file's bytes and decodes them the first time its pixels are read: the
+// picture stock holds many pictures that no window ever shows, and the size
+// is known from the file's header without decoding.
+class Pixels {
+public:
+    using Decoder = std::function<std::vector<unsigned char>()>;
+
+    Pixels() = default;
+    // Pixels that `decode` produces when first needed.
+    explicit Pixels(Decoder decode) : decode_(std::move(decode)) {}
+
+    const unsigned char* data() const { return decoded().data(); }
+    std::size_t size() const { return decoded().size(); }
+    bool empty() const { return decoded().empty(); }
+    unsigned char operator[](std::size_t i) const { return decoded()[i]; }
+    std::vector<unsigned char>::const_iterator begin() const { return decoded().begin(); }
+    std::vector<unsigned char>::const_iterator end() const { return decoded().end(); }
+    // Whether the pixels have been decoded yet.
+    bool ready() const { return !decode_; }
+
+    void push_back(unsigned char byte) { mutableBytes().push_back(byte); }
+    template <class It>
+    void assign(It first, It last) {
+        decode_ = nullptr;
+        bytes_.assign(first, last);
+    }
+    void assign(std::size_t count, unsigned char byte) {
+        decode_ = nullptr;
+        bytes_.assign(count, byte);
+    }
+
+private:
+    const std::vector<unsigned char>& decoded() const {
+        if (decode_) {
+            bytes_ = decode_();
+            decode_ = nullptr;
+        }
+        return bytes_;
+    }
+    std::vector<unsigned char>& mutableBytes() {
+        decoded();
+        return bytes_;
+    }
+    mutable std::vector<unsigned char> bytes_;
+    mutable Decoder decode_;
+};
+
 struct Image {
     int width = 0;
     int height = 0;
-    std::vector<unsigned char> rgba;
+    Pixels rgba;  // width * height * 4 bytes once read
 };
 
 // What a control's Picture property holds. `name` is what the driver prints:

@@ -51,7 +51,8 @@ public:
     virtual void Play() = 0;
 };
 
-// Decodes picture files. Throws PictureError for a file that is no picture.
+// Reads picture files. Throws PictureError for a file that cannot be opened
+// or is no picture.
 class Pictures {
 public:
     virtual ~Pictures() = default;
@@ -82,12 +83,15 @@ private:
     std::mt19937_64 engine_;
 };
 
-// stb_image behind the interface: JPEG, PNG, BMP, GIF, TGA.
+// stb_image behind the interface: JPEG, PNG, BMP, GIF, TGA, PSD, PNM. The
+// header is checked at once (a file that is no picture, or of more than 64
+// million pixels, is refused); the pixels are decoded when first read, and a
+// damaged body then reads as blank pixels of the announced size.
 class StbPictures : public Pictures {
 public:
     Bitmap Load(const std::filesystem::path& file, const std::string& name) override;
 };
-// Decodes pictures held in memory (the program's own embedded pictures).
+// The same for pictures held in memory (the program's own embedded pictures).
 Bitmap DecodePicture(const unsigned char* data, std::size_t size, const std::string& name);
 
 // --- Scripted implementations ----------------------------------------------
@@ -113,6 +117,15 @@ struct NoAnswerQueued : std::runtime_error {
 
 class ScriptedDialogs : public Dialogs {
 public:
+    // One box as it was shown: its text (the prompt of an input box), its
+    // title, and the default answer or the icon.
+    struct Shown {
+        std::string text;
+        std::string title;
+        std::string defaultText;
+        MessageIcon icon = MessageIcon::None;
+    };
+
     void queueAnswer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
     std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
@@ -120,10 +133,15 @@ public:
     // Message boxes shown since the last call.
     std::vector<std::string> takeMessages();
     std::size_t answersLeft() const { return answers_.size(); }
+    // Every input box and message box shown, in order.
+    const std::vector<Shown>& inputBoxes() const { return inputBoxes_; }
+    const std::vector<Shown>& messageBoxes() const { return messageBoxes_; }
 
 private:
     std::deque<std::optional<std::string>> answers_;
     std::vector<std::string> messages_;
+    std::vector<Shown> inputBoxes_;
+    std::vector<Shown> messageBoxes_;
 };
 
 class RecordingWavePlayer : public WavePlayer {
