@@ -33,6 +33,8 @@ namespace fs = std::filesystem;
 
 bool IsSafeFolderName(const std::string& name) {
     if (name.empty() || name == "." || name == "..") return false;
+    // The longest file name the file systems take, in bytes.
+    if (name.size() > 255) return false;
     for (unsigned char c : name)
         if (c < 32 || c == 127 || std::string_view("\\/<>:\"|?*").find(char(c)) != std::string_view::npos)
             return false;
@@ -76,17 +78,22 @@ void LoadAll(Game& game) {
 }
 
 void OpenPlayerSave(Game& game) {
-    const fs::path saves = game.path("\\Saves");
     std::error_code ec;
-    if (!fs::is_directory(saves, ec)) throw data::FatalError("Path not found: \\Saves\\");
-    const fs::path folder = saves / fs::path(game.vars.PlayerName);
+    if (!fs::is_directory(game.path("\\Saves"), ec)) throw data::FatalError("Path not found: \\Saves\\");
+    // The name goes into the path as typed; letter case does not matter, as
+    // on the game's own file system.
+    const std::string shown = "\\Saves\\" + game.vars.PlayerName;
+    const fs::path folder = game.path(shown);
     if (fs::is_directory(folder, ec)) {
         LoadGameState(game);
         return;
     }
-    if (!fs::create_directory(folder, ec) || ec)
-        throw data::FatalError("Path not found: \\Saves\\" + game.vars.PlayerName);
-    data::WriteFileBytes(folder / "vrb.cfg", "");
+    if (!fs::create_directory(folder, ec) || ec) throw data::FatalError("Path not found: " + shown);
+    try {
+        data::WriteFileBytes(folder / "vrb.cfg", "");
+    } catch (const std::exception&) {
+        throw data::FatalError("Permission denied: " + shown + "\\vrb.cfg");
+    }
     game.vars.PlayerMoney = 50;
 }
 
@@ -99,10 +106,22 @@ void LoadConfig(Game& game) {
                                  game.vars.MapFolder);
 }
 
+namespace {
+
+// The file list control of Source pointed at a folder of the game.
+std::vector<std::string> ListFolder(Game& game, const std::string& shown) {
+    const fs::path folder = game.path(shown);
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) throw data::FatalError("Path not found: " + shown);
+    return data::ListFiles(folder);
+}
+
+}  // namespace
+
 void LoadPictures(Game& game) {
     Source& source = game.source();
     const fs::path folder = game.path("\\images");
-    const std::vector<std::string> files = data::ListFiles(folder);
+    const std::vector<std::string> files = ListFolder(game, "\\images\\");
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string shown = "\\images\\" + files[i];
         forms::Control& member = source.Pic.load(int(i) + 1);
@@ -152,7 +171,7 @@ void AssignBasePictures(Game& game) {
 void LoadSpecies(Game& game) {
     const fs::path folder = game.path("\\Data\\Fish");
     Source& source = game.source();
-    for (const std::string& file : data::ListFiles(folder)) {
+    for (const std::string& file : ListFolder(game, "\\Data\\Fish\\")) {
         FishRecord species =
             data::ReadSpeciesFile(folder / fs::path(file), "\\Data\\Fish\\" + file, game.sep());
         species.PictureIndex = source.FindTag(data::Trim(species.PictureKey));
@@ -192,6 +211,9 @@ void ShowMap(Game& game) {
     Form1& form = game.form1();
     Source& source = game.source();
     const Long marker = source.FindTag("scene");
+    // The designed look of PScene(0), the normal marker, is the game folder's
+    // marker picture; the highlight gives it back to every marker.
+    if (marker != 0 && form.PScene[0].picture().empty()) form.PScene[0].setPicture(source.StockPicture(marker));
     Variables& v = game.vars;
     for (std::size_t i = 0; i < v.MapList.size(); ++i) {
         const MapInfo& map = v.MapList[i];

@@ -1,6 +1,7 @@
 #include "shell/my_studio.h"
 
 #include "shell/game.h"
+#include "shell/source.h"
 
 namespace klev {
 
@@ -29,15 +30,13 @@ MyStudio::MyStudio(Game& game)
 }
 
 void MyStudio::Show() {
-    // The two pictures belong to the game folder; load them the first time only.
+    // The two pictures come from the picture stock; without them the window
+    // keeps its plain design.
     if (!picturesLoaded_) {
         picturesLoaded_ = true;
-        for (auto [control, file] : {std::pair{&Image1, "\\images\\logo.jpg"}, std::pair{&Image2, "\\images\\credits.jpg"}}) {
-            try {
-                control->setPicture(game_.services.pictures.Load(game_.path(file), file));
-            } catch (const forms::PictureError&) {
-            }
-        }
+        Source& source = game_.source();
+        for (auto [control, tag] : {std::pair{&Image1, "logo"}, std::pair{&Image2, "credits"}})
+            if (const long long index = source.FindTag(tag)) control->setPicture(source.StockPicture(index));
     }
     forms::Form::Show();
 }

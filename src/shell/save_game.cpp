@@ -11,24 +11,30 @@
 namespace klev {
 namespace {
 
-std::filesystem::path SavePath(const Game& game) {
-    return game.path("\\Saves") / std::filesystem::path(game.vars.PlayerName) / "vrb.cfg";
+std::string SaveName(const Game& game) { return "\\Saves\\" + game.vars.PlayerName + "\\vrb.cfg"; }
+
+// The new content replaces a file that must be there, as the old one is
+// replaced rather than created: a missing file is an error of the save.
+void ReplaceExisting(const std::filesystem::path& file, const std::string& bytes) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) throw std::runtime_error("file not found: " + file.string());
+    data::ReplaceFile(file, bytes);
 }
 
 }  // namespace
 
 void SaveGameState(Game& game) {
     try {
-        data::ReplaceFile(SavePath(game), data::SaveFileBytes(game.vars));
-        data::ReplaceFile(game.path("\\Data\\rec.cfg"), data::RecordBookBytes(game.vars.RecordBook));
+        ReplaceExisting(game.path(SaveName(game)), data::SaveFileBytes(game.vars));
+        ReplaceExisting(game.path("\\Data\\rec.cfg"), data::RecordBookBytes(game.vars.RecordBook));
     } catch (const std::exception&) {
         game.services.dialogs.MsgBox("Ошибка при сохранении игры", forms::MessageIcon::Error, "Клевница 2");
     }
 }
 
 void LoadGameState(Game& game) {
-    const std::string shown = "\\Saves\\" + game.vars.PlayerName + "\\vrb.cfg";
-    data::ReadSaveFile(SavePath(game), shown, game.vars, game.sep());
+    const std::string shown = SaveName(game);
+    data::ReadSaveFile(game.path(shown), shown, game.vars, game.sep());
 }
 
 }  // namespace klev
