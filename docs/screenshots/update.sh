@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Takes the screenshots of this folder afresh (tools/screenshot, one run each).
+# Usage: docs/screenshots/update.sh [NAME...]   (default: all)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+shot=$here/../../tools/screenshot
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# name  seconds  commands (";" between them) -- the map shows at about 2 s.
+shots=(
+  "splash         1.2 "
+  "name_prompt    3.5 "
+  "map            4   "
+  "map_next       5   wait 3000;click Form1.Label4"
+  "credits        5   wait 3000;move Form1.Label6;click Form1.Label6"
+  "place          5   wait 3000;click Form1.PScene(1)"
+  "base           5   wait 3000;click Form1.Butt_base"
+  "transition     4.4 wait 3000;click Form1.Butt_base;click Base.But_shop"
+  "shop           7   wait 3000;click Form1.Butt_base;click Base.But_shop"
+  "bar            7   wait 3000;click Form1.Butt_base;click Base.but_pub"
+  "fishery        7   wait 3000;click Form1.Butt_base;click Base.but_fishery"
+  "evaluation     6   wait 3000;click Form1.Butt_base;click Base.but_oc"
+  "notice_board   6   wait 3000;click Form1.Butt_base;click Base.But_Order"
+  "inventory      6   wait 3000;click Form1.Butt_base;click Base.Image1"
+  "caught_fish    6   wait 3000;click Form1.Butt_base;click Base.Image2"
+  "records        6   wait 3000;click Form1.Butt_base;click Base.Label1"
+  "scene_inventory 6  wait 3000;click Form1.PScene(1);click SceneForm.Image3"
+  "fatal_error    3.5 "
+)
+for entry in "${shots[@]}"; do
+    read -r name seconds commands <<< "$entry"
+    if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then continue; fi
+    tr ';' '\n' <<< "${commands:-}" > "$work/$name.txt"
+    if [ "$name" = name_prompt ]; then
+        KLEV_NAME= "$shot" "$here/$name.png" "$seconds" "$work/$name.txt" > /dev/null 2>&1
+    elif [ "$name" = fatal_error ]; then
+        KLEV_DELETE='Data/Maps/Info.inf' "$shot" "$here/$name.png" "$seconds" "$work/$name.txt" > /dev/null 2>&1
+    else
+        "$shot" "$here/$name.png" "$seconds" "$work/$name.txt" > /dev/null 2>&1
+    fi
+    echo "$name.png"
+done
