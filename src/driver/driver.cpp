@@ -4,7 +4,7 @@
 #include <charconv>
 #include <istream>
 #include <ostream>
-#include <sstream>
+#include <utility>
 #include <vector>
 
 #include "data/fatal_error.h"
@@ -14,19 +14,30 @@
 namespace driver {
 namespace {
 
-std::vector<std::string> Words(const std::string& line) {
-    std::vector<std::string> words;
-    std::istringstream in(line);
-    for (std::string w; in >> w;) words.push_back(w);
+// A word of a command line and where it starts.
+struct Word {
+    std::string text;
+    std::size_t at = 0;
+};
+
+// Words are separated by blanks (spaces or tabs).
+std::vector<Word> Words(const std::string& line) {
+    std::vector<Word> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        if (i >= line.size()) break;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+        words.push_back({line.substr(start, i - start), start});
+    }
     return words;
 }
 
-// TEXT: the rest of the line after the command word and one blank.
-std::string RestAfter(const std::string& line, const std::string& word) {
-    const std::size_t start = line.find(word);
-    const std::size_t after = start + word.size();
-    if (after >= line.size()) return {};
-    return line.substr(after + 1);
+// TEXT: the rest of the line after `word` and one blank, as it stands.
+std::string RestAfter(const std::string& line, const Word& word) {
+    const std::size_t after = word.at + word.text.size() + 1;
+    return after >= line.size() ? std::string() : line.substr(after);
 }
 
 std::string Real(float v) { return data::SingleText(v, '.'); }
@@ -54,9 +65,16 @@ std::pair<std::string, std::string> SplitFirstDot(const std::string& text) {
     return {text, ""};
 }
 
+void SoundLog::Play() {
+    if (open_ && soundFile_) started_.push_back(*soundFile_);
+}
+
+std::vector<std::string> SoundLog::take() { return std::exchange(started_, {}); }
+
 ScriptDriver::ScriptDriver(Options options) {
     klev::Services services{random_, dialogs_, wave_, pictures_, clock_};
     game_ = std::make_unique<klev::Game>(std::move(options.config), services);
+    wave_.watch(game_->vars.SoundFile);
 }
 
 ScriptDriver::~ScriptDriver() = default;
@@ -72,8 +90,10 @@ Status ScriptDriver::run(std::istream& script, std::ostream& out) {
 
 Status ScriptDriver::runLine(const std::string& line, std::ostream& out) {
     ++lineNumber_;
-    const std::size_t first = line.find_first_not_of(' ');
+    const std::size_t first = line.find_first_not_of(" \t");
     if (first == std::string::npos || line[first] == '#') return Finished;
+    // Nothing happens in a game that has ended.
+    if (game_->ended()) return Finished;
     try {
         execute(line, out);
     } catch (const ScriptError& e) {
@@ -108,15 +128,21 @@ forms::Control& ScriptDriver::controlNamed(const std::string& text, forms::Form*
 }
 
 void ScriptDriver::execute(const std::string& line, std::ostream& out) {
-    const std::vector<std::string> w = Words(line);
-    const std::string& cmd = w[0];
+    const std::vector<Word> w = Words(line);
+    const std::string& cmd = w[0].text;
     auto need = [&](std::size_t n) {
         if (w.size() != n) throw ScriptError("wrong number of words for " + cmd);
     };
-    auto number = [&](const std::string& text) {
+    auto real = [&](const std::string& text) {
         auto v = data::StrictNumber(text, '.');
         if (!v) throw ScriptError("bad number: " + text);
         return *v;
+    };
+    auto whole = [&](const std::string& text) {
+        auto v = data::StrictNumber(text, '.');
+        if (!v || *v != double(static_cast<long long>(*v)) || text.find_first_of(".eE") != std::string::npos)
+            throw ScriptError("bad number: " + text);
+        return static_cast<long long>(*v);
     };
     auto event = [&](forms::Event e, const std::string& target, forms::EventArgs args) {
         forms::Form* form = nullptr;
@@ -127,78 +153,86 @@ void ScriptDriver::execute(const std::string& line, std::ostream& out) {
     };
 
     if (cmd == "answer") {
-        dialogs_.queueAnswer(RestAfter(line, "answer"));
+        dialogs_.queueAnswer(RestAfter(line, w[0]));
     } else if (cmd == "cancel") {
+        need(1);
         dialogs_.queueAnswer(std::nullopt);
     } else if (cmd == "rnd") {
         for (std::size_t i = 1; i < w.size(); ++i) {
-            const double v = number(w[i]);
-            if (v < 0 || v >= 1) throw ScriptError("rnd value out of [0,1): " + w[i]);
+            const double v = real(w[i].text);
+            if (v < 0 || v >= 1) throw ScriptError("rnd value out of [0,1): " + w[i].text);
             random_.queue(v);
         }
     } else if (cmd == "rndleft") {
+        need(1);
         out << random_.left() << "\n";
     } else if (cmd == "seed") {
         need(2);
-        random_.seed(std::uint64_t(number(w[1])));
+        random_.seed(std::uint64_t(whole(w[1].text)));
     } else if (cmd == "start") {
+        need(1);
         game_->Start();
     } else if (cmd == "advance") {
         need(2);
-        const double ms = number(w[1]);
-        if (ms < 0) throw ScriptError("negative time: " + w[1]);
-        game_->timers.advance(std::int64_t(ms));
+        const long long ms = whole(w[1].text);
+        if (ms < 0) throw ScriptError("negative time: " + w[1].text);
+        game_->timers.advance(ms);
     } else if (cmd == "click" || cmd == "dblclick") {
         need(2);
-        event(cmd == "click" ? forms::Event::Click : forms::Event::DblClick, w[1], {});
+        event(cmd == "click" ? forms::Event::Click : forms::Event::DblClick, w[1].text, {});
     } else if (cmd == "move") {
         need(2);
-        if (w[1].find('.') == std::string::npos) {
-            formNamed(w[1]).dispatch(forms::Event::MouseMove, "", {});
+        if (SplitFirstDot(w[1].text).second.empty()) {
+            formNamed(w[1].text).dispatch(forms::Event::MouseMove, "", {});
         } else {
-            event(forms::Event::MouseMove, w[1], {});
+            event(forms::Event::MouseMove, w[1].text, {});
         }
     } else if (cmd == "down") {
         need(4);
         forms::EventArgs a;
-        a.x = float(number(w[2]));
-        a.y = float(number(w[3]));
-        event(forms::Event::MouseDown, w[1], a);
+        a.x = float(real(w[2].text));
+        a.y = float(real(w[3].text));
+        event(forms::Event::MouseDown, w[1].text, a);
     } else if (cmd == "keypress" || cmd == "keydown" || cmd == "keyup") {
         need(3);
         forms::EventArgs a;
-        a.code = int(number(w[2]));
+        a.code = int(whole(w[2].text));
         const forms::Event e = cmd == "keypress" ? forms::Event::KeyPress
                                : cmd == "keydown" ? forms::Event::KeyDown
                                                   : forms::Event::KeyUp;
-        formNamed(w[1]).dispatch(e, "", a);
+        formNamed(w[1].text).dispatch(e, "", a);
     } else if (cmd == "select") {
         need(3);
         forms::Form* form = nullptr;
         std::string name;
-        forms::Control& c = controlNamed(w[1], &form, &name);
-        c.ListIndex = int(number(w[2]));
+        forms::Control& c = controlNamed(w[1].text, &form, &name);
+        const long long index = whole(w[2].text);
+        if (index < 0 || index >= static_cast<long long>(c.List.size()))
+            throw ScriptError("no entry " + w[2].text + " in " + w[1].text);
+        c.ListIndex = int(index);
         forms::EventArgs a;
         a.index = c.index();
         form->dispatch(forms::Event::Click, name, a);
     } else if (cmd == "settext") {
         if (w.size() < 2) throw ScriptError("settext needs a control");
-        forms::Control& c = controlNamed(w[1], nullptr, nullptr);
+        forms::Control& c = controlNamed(w[1].text, nullptr, nullptr);
         c.Text = RestAfter(line, w[1]);
     } else if (cmd == "close") {
         need(2);
-        formNamed(w[1]).QueryClose();
+        formNamed(w[1].text).QueryClose();
     } else if (cmd == "print") {
         need(2);
-        print(w[1], out);
+        print(w[1].text, out);
     } else if (cmd == "items") {
         need(2);
-        items(w[1], out);
+        items(w[1].text, out);
     } else if (cmd == "messages") {
+        need(1);
         for (const std::string& m : dialogs_.takeMessages()) out << m << "\n";
         out << ".\n";
     } else if (cmd == "sounds") {
-        for (const auto& p : wave_.takeStarted()) out << p.filename().string() << "\n";
+        need(1);
+        for (const std::string& sound : wave_.take()) out << sound << "\n";
         out << ".\n";
     } else {
         throw ScriptError("unknown command: " + cmd);
@@ -211,11 +245,26 @@ void ScriptDriver::items(const std::string& what, std::ostream& out) {
     out << ".\n";
 }
 
+std::optional<std::string> ScriptDriver::stateVariable(const std::string& path) {
+    if (auto value = forms::PrintPath(game_->vars, path)) return value;
+    // A window's own state: the windows created so far first; then, as the
+    // runtime loads a window whose variable is named, the others in turn.
+    for (forms::Form* form : game_->createdForms())
+        if (auto value = forms::PrintPath(*form, path)) return value;
+    for (const std::string& name : klev::Game::FormNames()) {
+        const std::size_t before = game_->createdForms().size();
+        forms::Form* form = game_->formByName(name);
+        if (game_->createdForms().size() == before) continue;
+        if (auto value = forms::PrintPath(*form, path)) return value;
+    }
+    return std::nullopt;
+}
+
 void ScriptDriver::print(const std::string& what, std::ostream& out) {
     auto [head, rest] = SplitFirstDot(what);
     const auto& names = klev::Game::FormNames();
     if (rest.empty() || std::find(names.begin(), names.end(), head) == names.end()) {
-        auto value = forms::PrintPath(game_->vars, what);
+        auto value = stateVariable(what);
         if (!value) throw ScriptError("unknown variable: " + what);
         out << *value << "\n";
         return;

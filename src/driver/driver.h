@@ -4,7 +4,9 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "forms/services.h"
 #include "shell/game.h"
@@ -13,6 +15,23 @@ namespace driver {
 
 struct Options {
     klev::GameConfig config;
+};
+
+// The driver's sound player: it plays nothing and remembers, for every sound
+// started, the value of the game's SoundFile at that moment.
+class SoundLog : public forms::WavePlayer {
+public:
+    void watch(const std::string& soundFile) { soundFile_ = &soundFile; }
+    void Close() override { open_ = false; }
+    void Open(const std::filesystem::path&) override { open_ = true; }
+    void Play() override;
+    // The sounds started since the last call.
+    std::vector<std::string> take();
+
+private:
+    const std::string* soundFile_ = nullptr;
+    bool open_ = false;
+    std::vector<std::string> started_;
 };
 
 // Exit statuses of a run.
@@ -31,6 +50,7 @@ public:
     klev::Game& game() { return *game_; }
     forms::ScriptedRandom& random() { return random_; }
     forms::ScriptedDialogs& dialogs() { return dialogs_; }
+    SoundLog& sounds() { return wave_; }
 
 private:
     struct ScriptError : std::runtime_error {
@@ -39,12 +59,13 @@ private:
     void execute(const std::string& line, std::ostream& out);
     void print(const std::string& what, std::ostream& out);
     void items(const std::string& what, std::ostream& out);
+    std::optional<std::string> stateVariable(const std::string& path);
     forms::Form& formNamed(const std::string& name);
     forms::Control& controlNamed(const std::string& formDotControl, forms::Form** form, std::string* controlName);
 
     forms::ScriptedRandom random_;
     forms::ScriptedDialogs dialogs_;
-    forms::RecordingWavePlayer wave_;
+    SoundLog wave_;
     forms::StbPictures pictures_;
     forms::FixedClock clock_;
     std::unique_ptr<klev::Game> game_;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "forms/control.h"
+#include "forms/reflect.h"
 #include "forms/timer_queue.h"
 
 namespace forms {
@@ -66,6 +67,10 @@ public:
 
     // The title-bar close button. Forms override it; by default it hides.
     virtual void QueryClose() { Hide(); }
+
+    // The window's own state variables, by name, for tools that print state
+    // (the headless driver's `print NAME`). Forms with such state override it.
+    virtual void reflect(VarVisitor&) {}
 
     // Routes an event to its handler; false when the form has none for it.
     // A null control name means the window background (MouseMove) or the

@@ -1,0 +1,255 @@
+// The forms runtime without GUI: control models, control arrays, handlers,
+// and the services' production and scripted implementations.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "forms/form.h"
+#include "forms/services.h"
+#include "test_game.h"
+
+namespace {
+
+using namespace forms;
+using testing_support::PictureBytes;
+using testing_support::TestFolder;
+
+// A small window designed the way the game's windows are.
+class TestForm : public Form {
+public:
+    explicit TestForm(TimerQueue& q)
+        : Form(q, "TestForm"),
+          Frame1(add(Kind::Frame, "Frame1", 100, 100, 3000, 2000)),
+          Label1(label("Label1", "Привет", 10, 20, 300, 200, &Frame1)),
+          Marks(array(Kind::Image, "Marks", 50, 60, 360, 360)),
+          Tick(timer("Tick", 100, [this] { ++ticks; })) {
+        Marks[0].Tag = "mark";
+        Marks[0].ForeColor = Red;
+        Marks[0].Caption = "m";
+        on("Label1", Event::Click, [this] { log.push_back("click"); });
+        on("Marks", Event::MouseMove, [this](const EventArgs& a) { log.push_back("move " + std::to_string(a.index)); });
+        on("", Event::KeyPress, [this](const EventArgs& a) { log.push_back("key " + std::to_string(a.code)); });
+    }
+    Control& Frame1;
+    Control& Label1;
+    ControlArray& Marks;
+    Timer& Tick;
+    int ticks = 0;
+    std::vector<std::string> log;
+};
+
+TEST(Forms, LoadedArrayMembersCopyMemberZeroButStartHidden) {
+    TimerQueue q;
+    TestForm f(q);
+    Control& m = f.Marks.load(3);
+    EXPECT_EQ(m.fullName(), "Marks(3)");
+    EXPECT_EQ(m.index(), 3);
+    EXPECT_EQ(m.Tag, "mark");
+    EXPECT_EQ(m.ForeColor, Red);
+    EXPECT_EQ(m.Caption, "m");
+    EXPECT_EQ(m.Left, 50);
+    EXPECT_FALSE(m.Visible);
+    EXPECT_TRUE(f.Marks[0].Visible);
+    EXPECT_EQ(&f.Marks[3], &m);
+    EXPECT_EQ(f.find("Marks", 3), &m);
+    EXPECT_EQ(f.find("Marks"), nullptr);  // the array is not a plain control
+    EXPECT_EQ(f.Marks.indices(), (std::vector<int>{0, 3}));
+}
+
+TEST(Forms, UnloadingRemovesTheMemberAndLoadingTwiceIsAnError) {
+    TimerQueue q;
+    TestForm f(q);
+    const auto before = f.controls().size();
+    const auto generation = f.layoutGeneration();
+    f.Marks.load(1);
+    EXPECT_THROW(f.Marks.load(1), std::logic_error);
+    EXPECT_EQ(f.controls().size(), before + 1);
+    f.Marks.unload(1);
+    EXPECT_EQ(f.controls().size(), before);
+    EXPECT_FALSE(f.Marks.loaded(1));
+    EXPECT_THROW(f.Marks[1], std::out_of_range);
+    EXPECT_EQ(f.find("Marks", 1), nullptr);
+    EXPECT_THROW(f.Marks.unload(0), std::logic_error);
+    f.Marks.unload(7);  // not loaded: nothing happens
+    EXPECT_EQ(f.layoutGeneration(), generation + 2);
+    // Loaded again, it is a fresh copy of member 0.
+    f.Marks[0].Tag = "other";
+    EXPECT_EQ(f.Marks.load(1).Tag, "other");
+}
+
+TEST(Forms, HandlersAreFoundByControlAndEvent) {
+    TimerQueue q;
+    TestForm f(q);
+    f.Marks.load(2);
+    EXPECT_TRUE(f.dispatch(Event::Click, "Label1", {}));
+    EventArgs move;
+    move.index = 2;
+    EXPECT_TRUE(f.dispatch(Event::MouseMove, "Marks", move));
+    EventArgs key;
+    key.code = 242;
+    EXPECT_TRUE(f.dispatch(Event::KeyPress, "", key));
+    EXPECT_FALSE(f.dispatch(Event::DblClick, "Label1", {}));
+    EXPECT_FALSE(f.dispatch(Event::Click, "Frame1", {}));
+    EXPECT_EQ(f.log, (std::vector<std::string>{"click", "move 2", "key 242"}));
+    EXPECT_TRUE(f.hasHandler(Event::Click, "Label1"));
+    EXPECT_FALSE(f.hasHandler(Event::KeyDown, ""));
+}
+
+TEST(Forms, TimersBelongToTheirFormAndRunOnTheQueue) {
+    TimerQueue q;
+    TestForm f(q);
+    EXPECT_EQ(f.findTimer("Tick"), &f.Tick);
+    EXPECT_EQ(f.findTimer("Tock"), nullptr);
+    EXPECT_FALSE(f.Tick.enabled());  // designed disabled
+    f.Tick.setEnabled(true);
+    q.advance(350);
+    EXPECT_EQ(f.ticks, 3);
+}
+
+TEST(Forms, AControlIsShownOnlyWhenItsContainersAre) {
+    TimerQueue q;
+    TestForm f(q);
+    EXPECT_EQ(f.Label1.container, &f.Frame1);
+    EXPECT_TRUE(f.Label1.shownOnForm());
+    f.Frame1.Visible = false;
+    EXPECT_FALSE(f.Label1.shownOnForm());
+    EXPECT_TRUE(f.Label1.Visible);
+}
+
+TEST(Forms, AnImageTakesThePictureSizeUnlessStretched) {
+    auto image = std::make_shared<Image>();
+    image->width = 20;
+    image->height = 10;
+    const Bitmap picture{"p", image};
+    Control plain(Kind::Image, "I");
+    plain.setPicture(picture);
+    EXPECT_EQ(plain.Width, 300);
+    EXPECT_EQ(plain.Height, 150);
+    Control stretched(Kind::Image, "S");
+    stretched.Stretch = true;
+    stretched.Width = 1000;
+    stretched.setPicture(picture);
+    EXPECT_EQ(stretched.Width, 1000);
+    Control box(Kind::PictureBox, "B");
+    box.Width = 77;
+    box.setPicture(picture);
+    EXPECT_EQ(box.Width, 77);
+    EXPECT_EQ(box.picture().name, "p");
+    // A picture known by name only changes no size.
+    plain.setPicture(Bitmap{"Sc_a", nullptr});
+    EXPECT_EQ(plain.Width, 300);
+}
+
+TEST(Forms, ListControlsKnowTheirCurrentEntry) {
+    Control list(Kind::ListBox, "List1");
+    list.addItem("a");
+    list.addItem("b");
+    EXPECT_EQ(list.currentText(), "");
+    list.ListIndex = 1;
+    EXPECT_EQ(list.currentText(), "b");
+    list.ListIndex = 5;
+    EXPECT_EQ(list.currentText(), "");
+    list.clear();
+    EXPECT_TRUE(list.List.empty());
+    EXPECT_EQ(list.ListIndex, -1);
+}
+
+TEST(Pictures, TheSizeIsReadAtOnceAndThePixelsWhenFirstNeeded) {
+    TestFolder f;
+    f.writeBytes("p.bmp", PictureBytes(4, 3));
+    StbPictures pictures;
+    const Bitmap b = pictures.Load(f.game() / "p.bmp", "\\p.bmp");
+    EXPECT_EQ(b.name, "\\p.bmp");
+    ASSERT_TRUE(b.image);
+    EXPECT_EQ(b.image->width, 4);
+    EXPECT_EQ(b.image->height, 3);
+    EXPECT_FALSE(b.image->rgba.ready());
+    ASSERT_EQ(b.image->rgba.size(), 48u);
+    EXPECT_TRUE(b.image->rgba.ready());
+    // The test picture is grey 0x80 everywhere, fully opaque.
+    EXPECT_EQ(b.image->rgba[0], 0x80);
+    EXPECT_EQ(b.image->rgba[3], 0xFF);
+    EXPECT_EQ(b.image->rgba[47], 0xFF);
+    EXPECT_EQ(b.widthTwips(), 60);
+    EXPECT_EQ(b.heightTwips(), 45);
+}
+
+TEST(Pictures, AFileThatIsNoPictureOrIsMissingIsRefusedAtOnce) {
+    TestFolder f;
+    f.writeBytes("text.jpg", "JFIF? no, just text");
+    f.writeBytes("empty.jpg", "");
+    f.writeBytes("half.bmp", PictureBytes(4, 3).substr(0, 10));
+    StbPictures pictures;
+    EXPECT_THROW(pictures.Load(f.game() / "text.jpg", "t"), PictureError);
+    EXPECT_THROW(pictures.Load(f.game() / "empty.jpg", "e"), PictureError);
+    EXPECT_THROW(pictures.Load(f.game() / "half.bmp", "h"), PictureError);
+    EXPECT_THROW(pictures.Load(f.game() / "missing.jpg", "m"), PictureError);
+}
+
+TEST(Pictures, PixelsBuiltByHandNeedNoDecoding) {
+    Image image;
+    image.rgba.push_back(1);
+    image.rgba.push_back(2);
+    EXPECT_TRUE(image.rgba.ready());
+    EXPECT_EQ(image.rgba.size(), 2u);
+    image.rgba.assign(std::size_t(3), 9);
+    EXPECT_EQ(std::vector<unsigned char>(image.rgba.begin(), image.rgba.end()), (std::vector<unsigned char>{9, 9, 9}));
+}
+
+TEST(Services, ScriptedRandomPlaysItsQueueThenASeededSequence) {
+    ScriptedRandom a, b;
+    a.queue(0.75);
+    a.seed(7);
+    b.seed(7);
+    a.Randomize();  // scripted runs are exact: no reseed
+    EXPECT_EQ(a.left(), 1u);
+    EXPECT_DOUBLE_EQ(a.Rnd(), 0.75);
+    EXPECT_EQ(a.left(), 0u);
+    for (int i = 0; i < 5; ++i) {
+        const double v = a.Rnd();
+        EXPECT_DOUBLE_EQ(v, b.Rnd());
+        EXPECT_GE(v, 0.0);
+        EXPECT_LT(v, 1.0);
+    }
+}
+
+TEST(Services, TwoReseedsInOneSecondDoNotRepeatASequence) {
+    FixedClock clock;
+    SystemRandom r(clock);
+    r.Randomize();
+    const double first = r.Rnd();
+    r.Randomize();  // the same time of day
+    const double second = r.Rnd();
+    EXPECT_NE(first, second);
+    for (int i = 0; i < 1000; ++i) {
+        const double v = r.Rnd();
+        ASSERT_GE(v, 0.0);
+        ASSERT_LT(v, 1.0);
+    }
+}
+
+TEST(Services, ScriptedDialogsAnswerInOrderAndKeepTheMessages) {
+    ScriptedDialogs d;
+    d.queueAnswer("Вася");
+    d.queueAnswer(std::nullopt);
+    EXPECT_EQ(d.InputBox("Введите свое имя", "Клевница 2", ""), "Вася");
+    EXPECT_EQ(d.InputBox("p", "t", "x"), std::nullopt);
+    EXPECT_THROW(d.InputBox("p", "t", ""), NoAnswerQueued);
+    d.MsgBox("Ошибка при сохранении игры", MessageIcon::Error, "Клевница 2");
+    EXPECT_EQ(d.takeMessages(), std::vector<std::string>{"Ошибка при сохранении игры"});
+    EXPECT_TRUE(d.takeMessages().empty());
+    ASSERT_EQ(d.messageBoxes().size(), 1u);
+    EXPECT_EQ(d.messageBoxes()[0].icon, MessageIcon::Error);
+    EXPECT_EQ(d.inputBoxes().size(), 3u);
+    EXPECT_EQ(d.inputBoxes()[1].defaultText, "x");
+}
+
+TEST(Services, TheClockGivesTheTimeOfDay) {
+    SystemClock clock;
+    const double s = clock.secondsSinceMidnight();
+    EXPECT_GE(s, 0.0);
+    EXPECT_LT(s, 86400.0);
+}
+
+}  // namespace
