@@ -393,7 +393,7 @@ class Scene:
         y_far = float(self.far[250])
         a0, a1 = (-40, self.shore - 10), (250, y_far - 6)      # deck centre line
         def deck_w(t):
-            return 34 * (1 - t) + 6 * t
+            return 64 * (1 - t) + 8 * t
         pts_top, pts_bot = [], []
         for i in range(21):
             t = i / 20
@@ -406,8 +406,8 @@ class Scene:
             t = i / 10
             x = a0[0] + (a1[0] - a0[0]) * t
             y = a0[1] + (a1[1] - a0[1]) * t
-            hgt = 6 + 40 * (1 - t)
-            wd = 1 + 4 * (1 - t)
+            hgt = 8 + 50 * (1 - t)
+            wd = 1.5 + 7 * (1 - t)
             cv.rect(x - wd / 2, y, x + wd / 2, y + hgt * 0.35, "#3b2e24")
             cv.rect(x - wd / 2, y + hgt * 0.35, x + wd / 2, y + hgt * 0.9, "#3b2e24", alpha=0.3, blur=0.6)
         deck = pts_top + pts_bot[::-1]
@@ -416,14 +416,14 @@ class Scene:
             t = i / 20
             x = a0[0] + (a1[0] - a0[0]) * t
             y = a0[1] + (a1[1] - a0[1]) * t
-            cv.line([(x, y), (x, y - deck_w(t) * 0.35)], 0.5 + (1 - t), "#3e2f22", alpha=0.55)
+            cv.line([(x, y), (x, y - deck_w(t) * 0.35)], 0.5 + 1.5 * (1 - t), "#3e2f22", alpha=0.55)
         # railings
         for off in (0.35, 0.0):
-            rail = [(p[0], p[1] - 12 * (1 - i / 20) - 3 - off * 0) for i, p in enumerate(pts_top if off else pts_bot)]
-            cv.line(rail, 1.6, "#4a3929")
+            rail = [(p[0], p[1] - 22 * (1 - i / 20) - 3) for i, p in enumerate(pts_top if off else pts_bot)]
+            cv.stroke(rail, [3.2, 0.8], "#4a3929")
             for i in range(0, 21, 2):
                 p = (pts_top if off else pts_bot)[i]
-                cv.line([p, rail[i]], 0.6 + 1.2 * (1 - i / 20), "#4a3929")
+                cv.line([p, rail[i]], 0.6 + 2.4 * (1 - i / 20), "#4a3929")
         # its dark reflection
         cv.poly([(x, y + 2) for x, y in pts_bot] + [(x, y + 8 + 10 * (1 - i / 20)) for i, (x, y) in
                                                     enumerate(pts_bot)][::-1], "#2c2a2a", alpha=0.35, blur=1.5)
