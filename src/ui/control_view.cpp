@@ -102,6 +102,12 @@ void ControlView::detach() {
     hide();
 }
 
+void ControlView::moveTo(QWidget* parent) {
+    setParent(parent);
+    // A widget given a new parent is hidden until shown again.
+    setVisible(synced_ && look_.visible);
+}
+
 void ControlView::createNative() {
     auto track = [this](QWidget* w) {
         w->setMouseTracking(true);

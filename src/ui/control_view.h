@@ -38,6 +38,8 @@ public:
     bool matches(const forms::Control& control) const;
     // The control was unloaded: the view forgets it and goes away.
     void detach();
+    // Puts the view into another parent (its container's view or the window).
+    void moveTo(QWidget* parent);
 
     // Brings the view in line with its control; touches Qt only for values
     // that changed since the last sync.

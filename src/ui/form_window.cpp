@@ -102,26 +102,31 @@ void FormWindow::rebuildViews() {
     views_ = std::move(kept);
     if (containerGone) retireAll();
 
-    bool added = false;
+    bool moved = false;
     std::vector<ControlView*> ordered;
     ordered.reserve(controls.size());
     for (forms::Control* c : controls) {
         auto it = byControl_.find(c);
-        if (it != byControl_.end()) {
-            ordered.push_back(it->second);
-            continue;
+        if (it == byControl_.end()) {
+            it = byControl_.emplace(c, new ControlView(*c, *this, this)).first;
+            moved = true;
         }
-        QWidget* parent = this;
-        if (c->container)
-            if (auto holder = byControl_.find(c->container); holder != byControl_.end()) parent = holder->second;
-        auto* v = new ControlView(*c, *this, parent);
-        byControl_[c] = v;
-        ordered.push_back(v);
-        added = true;
+        ordered.push_back(it->second);
     }
     views_ = std::move(ordered);
+    // Children go into the views of their frames and picture boxes, whatever
+    // the order in which the form made them.
+    for (ControlView* v : views_) {
+        QWidget* parent = this;
+        if (const forms::Control* holder = v->control()->container)
+            if (auto h = byControl_.find(holder); h != byControl_.end()) parent = h->second;
+        if (v->parentWidget() != parent) {
+            v->moveTo(parent);
+            moved = true;
+        }
+    }
     // New views go on top of their siblings; put every view back in its place.
-    if (added)
+    if (moved)
         for (ControlView* v : views_) v->raise();
 }
 

@@ -182,6 +182,34 @@ TEST(FormWindow, AControlShowsOnlyWhenItAndItsContainersAreVisible) {
     EXPECT_FALSE(s.view("Inner").isVisible());
 }
 
+TEST(FormWindow, AControlGoesIntoAFrameMadeAfterIt) {
+    class Late : public forms::Form {
+    public:
+        explicit Late(forms::TimerQueue& timers)
+            : forms::Form(timers, "Late"),
+              Note(label("Note", "позже", 300, 300, 900, 300)),
+              Panel(add(Kind::Frame, "Panel", 1500, 1500, 3000, 1500)) {
+            Note.container = &Panel;
+        }
+        forms::Control& Note;
+        forms::Control& Panel;
+    };
+    forms::TimerQueue timers;
+    Late late(timers);
+    Recorder recorder;
+    ui::PictureCache pictures;
+    FormWindow window((App(), late), recorder, pictures);
+    late.Show();
+    window.sync();
+    ASSERT_NE(window.view("Note"), nullptr);
+    EXPECT_EQ(window.view("Note")->parentWidget(), window.view("Panel"));
+    EXPECT_TRUE(window.view("Note")->isVisible());
+    EXPECT_EQ(window.childAt(125, 125), window.view("Note"));
+    late.Panel.Visible = false;
+    window.sync();
+    EXPECT_FALSE(window.view("Note")->isVisible());
+}
+
 TEST(FormWindow, BarsShapesAndPicturesArePaintedInTheirColours) {
     Shown s;
     s.pond.Back.setPicture(SolidPicture("blue", 2, 2, 0x0000FF));
