@@ -1,5 +1,9 @@
 // The fish search, the weight draw, nibbles, the four bites and the strike.
 
+#include <initializer_list>
+#include <string>
+#include <vector>
+
 #include "scene_fixture.h"
 
 namespace {
@@ -18,39 +22,36 @@ protected:
     void PerchAtTheFloat() {
         QueueSearch(2, 50, 50, 2);
         QueueWeight(50, 1000, 600);
-        advance(300);
+        advanceDrawingAll(300);
         ASSERT_EQ(print("FishAtBait"), "true");
     }
     // The first nibble tick (200 ms after the fish came) starts a bite of
     // `kind` and sets the next tick 100 ms later.
     void BiteStarts(long long kind) {
         rnd({Pick(110, 110), Pick(3, 3), Pick(1, 50), Pick(kind, 4), Pick(1, 500)});
-        advance(200);
+        advanceDrawingAll(200);
         ASSERT_EQ(print("BiteKind"), std::to_string(kind));
-        ASSERT_EQ(rndLeft(), 0u);
     }
 };
 
 TEST_F(SceneBite, ASearchStopsAtTheFirstFailingRoll) {
     FloatInWater();
     QueueSearch(2, 1, 1, 3);  // a is not 2
-    advance(300);
+    advanceDrawingAll(300);
     EXPECT_EQ(print("FishAtBait"), "false");
     QueueSearch(1, 61, 1, 2);  // щука's abundance is 60
-    advance(300);
+    advanceDrawingAll(300);
     EXPECT_EQ(print("FishAtBait"), "false");
     QueueSearch(2, 100, 91, 2);  // the perch takes the worm with chance 90
-    advance(300);
+    advanceDrawingAll(300);
     EXPECT_EQ(print("FishAtBait"), "false");
     QueueSearch(1, 60, 1, 2);  // the pike does not take the worm at all
-    advance(300);
+    advanceDrawingAll(300);
     EXPECT_EQ(print("FishAtBait"), "false");
-    EXPECT_EQ(rndLeft(), 0u);
     EXPECT_EQ(print("SceneForm.Actions_T.Enabled"), "true");
     QueueSearch(2, 100, 90, 2);  // both limits met exactly
     QueueWeight(50, 1000, 70);
-    advance(300);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(300);
     EXPECT_EQ(print("FishAtBait"), "true");
     EXPECT_EQ(print("FishWeight"), "70");
     EXPECT_EQ(print("FloatBob"), "down");
@@ -63,32 +64,29 @@ TEST_F(SceneBite, GroundbaitChangesTheOddsOfTheSearch) {
     EXPECT_EQ(print("GroundbaitPower"), "30");
     QueueSearch(2, 1, 1, 2);
     QueueWeight(50, 1000, 100);
-    advance(300);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(300);
     EXPECT_EQ(print("FishAtBait"), "true");
     key(32);
-    advance(500);
+    advanceDrawingAll(500);
 
     // Power 50: d = 1, a from 1..4.
     v().OwnedGroundbaits[0].Power = 50;
     key(110);
     QueueSearch(2, 1, 1, 2, 1);
     QueueWeight(50, 1000, 100);
-    advance(300);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(300);
     EXPECT_EQ(print("FishAtBait"), "true");
     key(32);
-    advance(500);
+    advanceDrawingAll(500);
 
     // Power 200: d = 4, a is always 1 and nothing is ever found.
     v().OwnedGroundbaits[0].Power = 200;
     key(110);
     for (double a : {0.0, 0.5, 0.999}) {
         rnd({Pick(2, 3), Pick(1, 100), Pick(1, 100), a});
-        advance(300);
+        advanceDrawingAll(300);
         EXPECT_EQ(print("FishAtBait"), "false");
     }
-    EXPECT_EQ(rndLeft(), 0u);
 }
 
 TEST_F(SceneBite, TheWeightIsThreeNestedDrawsFromTheMinimum) {
@@ -97,35 +95,60 @@ TEST_F(SceneBite, TheWeightIsThreeNestedDrawsFromTheMinimum) {
     // = 287; w3 = 50 + Int(237 * 0.9) = 263.
     QueueSearch(2, 1, 1, 2);
     rnd({0.5, 0.5, 0.9});
-    advance(300);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(300);
     EXPECT_EQ(print("FishWeight"), "263");
 }
 
-TEST(SceneBiteData, ASpeciesWithEqualMinAndMaxAlwaysWeighsItsMinimum) {
+// A game at place 2 of the lake, where only the species `lines` live, with
+// a float cast and the worm on it.
+class SceneBiteData : public ::testing::Test {
+protected:
     testing_support::TestGame t;
-    t.folder.write("Data/Fish/4.txt", {"ёрш", "120", "120", "0", "10", "0", "ruff", "1", "червь", "100", "1000", "1"});
-    t.folder.write("Data/Maps/lake/Loc2/Conf.cfg", {"0", "5000", "2400", "0", "1", "ёрш100"});
-    t.startAs("Рыбак");
-    klev::Variables& v = t.game().vars;
-    v.OwnedRods = {klev::TackleItem{"Удочка", 3000}};
-    klev::TackleItem line;
-    line.Strength = 2500;
-    line.LineLength = 100;
-    v.OwnedLines = {line};
-    klev::TackleItem bait;
-    bait.Name = "червь";
-    bait.Amount = 5;
-    v.OwnedBaits = {bait};
-    v.RodSlot = v.LineSlot = v.BaitSlot = 1;
-    t.run("click Form1.PScene(2)\nkeypress SceneForm 32\nadvance 500\n");
+
+    void FloatAt(const std::vector<std::string>& species, const std::string& placeLine) {
+        t.folder.write("Data/Fish/4.txt", species);
+        t.folder.write("Data/Maps/lake/Loc2/Conf.cfg", {"0", "5000", "2400", "0", "1", placeLine});
+        t.startAs("Рыбак");
+        klev::Variables& v = t.game().vars;
+        v.OwnedRods = {klev::TackleItem{"Удочка", 3000}};
+        klev::TackleItem line;
+        line.Strength = 2500;
+        line.LineLength = 100;
+        v.OwnedLines = {line};
+        klev::TackleItem bait;
+        bait.Name = "червь";
+        bait.Amount = 5;
+        v.OwnedBaits = {bait};
+        v.RodSlot = v.LineSlot = v.BaitSlot = 1;
+        t.run("click Form1.PScene(2)\nkeypress SceneForm 32\nadvance 500\n");
+    }
+    // Queues `values` and a fence, runs one search, and checks that exactly
+    // those values were drawn.
+    void SearchDrawing(std::initializer_list<double> values) {
+        for (double x : values) t.driver().random().queue(x);
+        t.driver().random().queue(0.987654321);
+        t.run("advance 300\n");
+        EXPECT_EQ(t.driver().random().left(), 1u);
+    }
+};
+
+TEST_F(SceneBiteData, ASpeciesWithEqualMinAndMaxAlwaysWeighsItsMinimum) {
+    FloatAt({"ёрш", "120", "120", "0", "10", "0", "ruff", "1", "червь", "100", "1000", "1"}, "ёрш100");
     // p = 1, c1 = 34, c2 = 1, a = 2, then three weight draws near 1.
-    for (double x : {0.5, 1.0 / 3, 0.0, 0.3, 0.999, 0.999, 0.999}) t.driver().random().queue(x);
-    t.run("advance 300\n");
-    EXPECT_EQ(t.driver().random().left(), 0u);
+    SearchDrawing({0.5, 1.0 / 3, 0.0, 0.3, 0.999, 0.999, 0.999});
     EXPECT_EQ(t.print("FishAtBait"), "true");
     EXPECT_EQ(t.print("FishSpecies"), "4");
     EXPECT_EQ(t.print("FishWeight"), "120");
+}
+
+TEST_F(SceneBiteData, EveryMatchingPreferenceDrawsTheWeightAgain) {
+    FloatAt({"ёрш", "100", "1100", "0", "10", "0", "ruff", "3", "червь", "100", "опарыш", "100", "червь", "50",
+             "1000", "1"},
+            "ёрш100");
+    // Both worm preferences pass c2 = 50: two weight draws, the second counts:
+    // 100 + Int(1000 * 0.5) = 600, 100 + Int(500 * 0.5) = 350, 100 + Int(250 * 0.5) = 225.
+    SearchDrawing({0.5, 0.0, 0.495, 0.3, 0.9, 0.9, 0.9, 0.5, 0.5, 0.5});
+    EXPECT_EQ(t.print("FishWeight"), "225");
 }
 
 TEST_F(SceneBite, ANibbleBobsTheFloatAndSetsARandomPace) {
@@ -133,15 +156,13 @@ TEST_F(SceneBite, ANibbleBobsTheFloatAndSetsARandomPace) {
     PerchAtTheFloat();
     EXPECT_EQ(print("SceneForm.Klev_T.Interval"), "200");
     rnd({Pick(1, 110), Pick(1, 3), Pick(1, 50), Pick(500, 500)});
-    advance(200);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(200);
     EXPECT_EQ(print("TackleY"), "2435");
     EXPECT_EQ(print("FloatBob"), "up");
     EXPECT_EQ(print("SceneForm.Klev_T.Interval"), "599");
     EXPECT_EQ(print("BiteActive"), "false");
     rnd({Pick(1, 110), Pick(1, 3), Pick(1, 50), Pick(1, 500)});
-    advance(599);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(599);
     EXPECT_EQ(print("TackleY"), "2400");
     EXPECT_EQ(print("SceneForm.popl(0).Top"), "2400");
     EXPECT_EQ(print("SceneForm.popl(1).Top"), "2300");
@@ -152,8 +173,7 @@ TEST_F(SceneBite, TheFishLeavesAndTheFloatAttractsNothingMore) {
     FloatInWater();
     PerchAtTheFloat();
     rnd({Pick(1, 110), Pick(1, 3), Pick(5, 50), Pick(1, 500)});
-    advance(200);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(200);
     EXPECT_EQ(print("FishAtBait"), "false");
     EXPECT_EQ(print("SceneForm.Klev_T.Enabled"), "false");
     // The pace is still drawn after the fish left.
@@ -164,14 +184,13 @@ TEST_F(SceneBite, CautionDecidesWhetherTheFishReallyBites) {
     FloatInWater();
     PerchAtTheFloat();  // the perch's caution is 30
     rnd({Pick(30, 110), Pick(3, 3), Pick(1, 50), Pick(1, 500)});
-    advance(200);
+    advanceDrawingAll(200);
     EXPECT_EQ(print("BiteActive"), "false");
     rnd({Pick(31, 110), Pick(2, 3), Pick(1, 50), Pick(1, 500)});
-    advance(100);
+    advanceDrawingAll(100);
     EXPECT_EQ(print("BiteActive"), "false");
     rnd({Pick(31, 110), Pick(3, 3), Pick(1, 50), Pick(3, 4), Pick(1, 500)});
-    advance(100);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(100);
     EXPECT_EQ(print("BiteActive"), "true");
     EXPECT_EQ(print("BiteStep"), "1");
     EXPECT_EQ(print("BiteKind"), "3");
@@ -181,12 +200,11 @@ TEST_F(SceneBite, TheFishMayLeaveAndBiteInOneTick) {
     FloatInWater();
     PerchAtTheFloat();
     rnd({Pick(110, 110), Pick(3, 3), Pick(5, 50), Pick(4, 4), Pick(1, 500)});
-    advance(200);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(200);
     EXPECT_EQ(print("SceneForm.Klev_T.Enabled"), "false");
     EXPECT_EQ(print("BiteActive"), "true");
     EXPECT_EQ(print("FishAtBait"), "false");
-    advance(2000);
+    advanceDrawingAll(2000);
     EXPECT_EQ(print("BiteStep"), "1");
 }
 
@@ -196,23 +214,22 @@ TEST_F(SceneBite, ADriftingBiteMovesTheFloatFor25Steps) {
     BiteStarts(1);
     // Step 1: X "down", Y "up", DX 5 + 3, DY 5 + 9.
     rnd({Pick(1, 2), Pick(2, 2), Pick(4, 10), Pick(10, 10)});
-    advance(100);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(100);
     EXPECT_EQ(print("DriftDirX"), "down");
     EXPECT_EQ(print("DriftDirY"), "up");
     EXPECT_EQ(print("DriftDX"), "8");
     EXPECT_EQ(print("DriftDY"), "14");
     EXPECT_EQ(print("SceneForm.Klev_T.Interval"), "30");
     EXPECT_EQ(print("BiteStep"), "2");
-    advance(30);  // step 2
+    advanceDrawingAll(30);  // step 2
     EXPECT_EQ(print("TackleX"), "5632");
     EXPECT_EQ(print("TackleY"), "2449");
     EXPECT_EQ(print("SceneForm.SLED.Left"), "5632");
     EXPECT_EQ(print("SceneForm.popl(1).Left"), "5632");
-    advance(22 * 30);  // steps 3 .. 24
+    advanceDrawingAll(22 * 30);  // steps 3 .. 24
     EXPECT_EQ(print("BiteActive"), "true");
     EXPECT_EQ(print("BiteStep"), "25");
-    advance(30);  // step 25 moves once more, then the bite is missed
+    advanceDrawingAll(30);  // step 25 moves once more, then the bite is missed
     EXPECT_EQ(print("TackleX"), std::to_string(5640 - 24 * 8));
     EXPECT_EQ(print("TackleY"), std::to_string(2435 + 24 * 14));
     EXPECT_EQ(print("BiteActive"), "false");
@@ -221,58 +238,54 @@ TEST_F(SceneBite, ADriftingBiteMovesTheFloatFor25Steps) {
     EXPECT_EQ(print("SceneForm.Klev_T.Enabled"), "false");
     EXPECT_EQ(print("SceneForm.Klev_T.Interval"), "200");
     EXPECT_EQ(print("SceneForm.Actions_T.Enabled"), "false");
-    EXPECT_EQ(rndLeft(), 0u);
 }
 
 TEST_F(SceneBite, APulledUnderBiteHidesTheFloatFor40Steps) {
     FloatInWater();
     PerchAtTheFloat();
     BiteStarts(2);
-    advance(100);
+    advanceDrawingAll(100);
     EXPECT_EQ(print("SceneForm.popl(0).Visible"), "false");
     EXPECT_EQ(print("SceneForm.popl(1).Visible"), "false");
-    advance(38 * 30);
+    advanceDrawingAll(38 * 30);
     EXPECT_EQ(print("BiteStep"), "40");
-    advance(30);
+    advanceDrawingAll(30);
     EXPECT_EQ(print("BiteActive"), "false");
     EXPECT_EQ(print("SceneForm.popl(0).Visible"), "true");  // the reset shows the float again
-    EXPECT_EQ(rndLeft(), 0u);
 }
 
 TEST_F(SceneBite, ABobbingBiteBobsTheFloatEveryStepFor50Steps) {
     FloatInWater();
     PerchAtTheFloat();
     BiteStarts(3);  // the nibble bob left the float at 2435, next bob up
-    advance(100);
+    advanceDrawingAll(100);
     EXPECT_EQ(print("TackleY"), "2435");
-    advance(30);
+    advanceDrawingAll(30);
     EXPECT_EQ(print("TackleY"), "2400");
-    advance(30);
+    advanceDrawingAll(30);
     EXPECT_EQ(print("TackleY"), "2435");
     EXPECT_EQ(print("SceneForm.popl(0).Top"), "2435");
-    advance(46 * 30);
+    advanceDrawingAll(46 * 30);
     EXPECT_EQ(print("BiteStep"), "50");
     EXPECT_EQ(print("BiteActive"), "true");
-    advance(30);
+    advanceDrawingAll(30);
     EXPECT_EQ(print("BiteActive"), "false");
-    EXPECT_EQ(rndLeft(), 0u);
 }
 
 TEST_F(SceneBite, ARisingBiteLengthensTheFloatBody) {
     FloatInWater();
     PerchAtTheFloat();
     BiteStarts(4);
-    advance(100);
+    advanceDrawingAll(100);
     EXPECT_EQ(print("SceneForm.popl(0).Height"), "15");
-    advance(30 * 3);
+    advanceDrawingAll(30 * 3);
     EXPECT_EQ(print("SceneForm.popl(0).Height"), "18");
     EXPECT_EQ(print("SceneForm.popl(0).Top"), "2435");
-    advance(30 * 45);
+    advanceDrawingAll(30 * 45);
     EXPECT_EQ(print("SceneForm.popl(0).Height"), "63");
-    advance(30);
+    advanceDrawingAll(30);
     EXPECT_EQ(print("BiteActive"), "false");
     EXPECT_EQ(print("SceneForm.popl(0).Height"), "15");
-    EXPECT_EQ(rndLeft(), 0u);
 }
 
 TEST_F(SceneBite, AStrikeInTimeHooksTheFish) {
@@ -280,21 +293,21 @@ TEST_F(SceneBite, AStrikeInTimeHooksTheFish) {
     PerchAtTheFloat();
     BiteStarts(1);
     rnd({Pick(1, 2), Pick(1, 2), Pick(1, 10), Pick(1, 10)});
-    advance(100);
+    advanceDrawingAll(100);
     // Bite step 20 done: the strike frames come with steps 21 to 24, each
     // after the bite's step of the same moment.
-    advance(19 * 30);
+    advanceDrawingAll(19 * 30);
     key(13);
     EXPECT_EQ(print("SceneForm.Speen_AnimationT.Interval"), "30");
     EXPECT_EQ(print("RodRestLeft"), "6000");
-    advance(30);
+    advanceDrawingAll(30);
     EXPECT_EQ(print("SceneForm.Speening.Picture"), "speen_podsechka1");
     EXPECT_EQ(print("SceneForm.Speening.Left"), "5900");
-    advance(60);
+    advanceDrawingAll(60);
     EXPECT_EQ(print("SceneForm.Speening.Picture"), "speen_podsechka3");
     EXPECT_EQ(print("SceneForm.Speening.Left"), "5700");
     key(13);  // ignored while the strike runs
-    advance(30);
+    advanceDrawingAll(30);
     EXPECT_EQ(print("SceneForm.Speening.Left"), "6000");
     EXPECT_EQ(print("Hooked"), "true");
     EXPECT_EQ(print("HookSet"), "true");
@@ -302,11 +315,15 @@ TEST_F(SceneBite, AStrikeInTimeHooksTheFish) {
     EXPECT_EQ(print("SceneForm.Fish_Act_T.Enabled"), "true");
     EXPECT_EQ(print("SceneForm.Napryazhenie_T.Enabled"), "true");
     EXPECT_EQ(print("SceneForm.popl(0).Visible"), "false");
-    // The bite clock goes on ticking and changes nothing any more.
+    // The bite clock goes on ticking and changes nothing any more: the float
+    // no longer follows the tackle.
     EXPECT_EQ(print("SceneForm.Klev_T.Enabled"), "true");
-    advance(60);
+    v().TackleX = 1000;
+    advanceDrawingAll(60);
     EXPECT_EQ(print("BiteStep"), "25");
     EXPECT_EQ(print("BiteActive"), "true");
+    EXPECT_NE(print("SceneForm.popl(0).Left"), "1000");
+    EXPECT_NE(print("SceneForm.SLED.Left"), "1000");
 }
 
 TEST_F(SceneBite, AStrikeTooLateFindsTheBiteOver) {
@@ -314,22 +331,21 @@ TEST_F(SceneBite, AStrikeTooLateFindsTheBiteOver) {
     PerchAtTheFloat();
     BiteStarts(1);
     rnd({Pick(1, 2), Pick(1, 2), Pick(1, 10), Pick(1, 10)});
-    advance(100);
-    advance(22 * 30);  // bite step 23 done; the last, 25, comes in 60 ms
+    advanceDrawingAll(100);
+    advanceDrawingAll(22 * 30);  // bite step 23 done; the last, 25, comes in 60 ms
     key(13);
-    advance(120);
+    advanceDrawingAll(120);
     EXPECT_EQ(print("Hooked"), "false");
     EXPECT_EQ(print("HookSet"), "false");
     EXPECT_EQ(print("BiteKind"), "0");
     EXPECT_EQ(print("SceneForm.Fish_Act_T.Enabled"), "false");
-    EXPECT_EQ(rndLeft(), 0u);
 }
 
 TEST_F(SceneBite, AStrikeDuringANibbleNeitherScaresNorHooks) {
     FloatInWater();
     PerchAtTheFloat();
     key(13);
-    advance(120);
+    advanceDrawingAll(120);
     EXPECT_EQ(print("Hooked"), "false");
     EXPECT_EQ(print("FishAtBait"), "true");
     EXPECT_EQ(print("SceneForm.Klev_T.Enabled"), "true");
@@ -341,7 +357,7 @@ TEST_F(SceneBite, AStrikeNeedsOnlyARod) {
     v().RodSlot = 1;
     key(13);
     EXPECT_EQ(print("StrikeAnimating"), "true");
-    advance(120);
+    advanceDrawingAll(120);
     EXPECT_EQ(print("StrikeAnimating"), "false");
     EXPECT_EQ(print("Hooked"), "false");
     v().Snagged = true;

@@ -112,8 +112,7 @@ TEST_F(SceneCast, TheLastBaitPortionIsUsedAndTheFloatLandsWithoutBait) {
     EXPECT_EQ(print("SceneForm.popl(0).Visible"), "true");
     // A search that passes every roll finds nothing to bite without bait.
     QueueSearch(2, 1, 1, 2);
-    advance(300);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(300);
     EXPECT_EQ(print("FishAtBait"), "false");
     EXPECT_EQ(print("SceneForm.Actions_T.Enabled"), "true");
 }

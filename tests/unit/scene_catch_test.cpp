@@ -33,8 +33,7 @@ TEST_F(SceneCatch, AFloatCastNibblesBitesIsStruckFoughtAndLanded) {
     // The first search 300 ms later finds a perch of 600 g on the worm.
     QueueSearch(2, 50, 50, 2);
     QueueWeight(50, 1000, 600);
-    advance(300);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(300);
     EXPECT_EQ(print("FishAtBait"), "true");
     EXPECT_EQ(print("FishSpecies"), "2");
     EXPECT_EQ(print("FishWeight"), "600");
@@ -44,8 +43,7 @@ TEST_F(SceneCatch, AFloatCastNibblesBitesIsStruckFoughtAndLanded) {
     // 200 ms later the first nibble bobs the float down and starts a bite of
     // kind 2 (pulled under); the next tick comes 100 ms later.
     rnd({Pick(100, 110), Pick(3, 3), Pick(1, 50), Pick(2, 4), Pick(1, 500)});
-    advance(200);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(200);
     EXPECT_EQ(print("TackleY"), "2435");
     EXPECT_EQ(print("SceneForm.popl(0).Top"), "2435");
     EXPECT_EQ(print("SceneForm.popl(1).Top"), "2335");
@@ -76,8 +74,7 @@ TEST_F(SceneCatch, AFloatCastNibblesBitesIsStruckFoughtAndLanded) {
         if (step % 2 == 0) rnd({Pick(1, 3)});
         rnd({Pick(6000, 6000)});
     }
-    advance(500);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(500);
     EXPECT_EQ(print("CaughtCount"), "1");
     EXPECT_EQ(print("CaughtFish(1).Name"), "окунь 600 г");
     EXPECT_EQ(print("CaughtFish(1).Weight"), "600");

@@ -83,6 +83,14 @@ protected:
         for (double x : values) t.driver().random().queue(x);
     }
     std::size_t rndLeft() { return t.driver().random().left(); }
+    // Runs `ms` of virtual time and checks that exactly the queued draws were
+    // made: a fence value queued behind them must be the only one left.
+    void advanceDrawingAll(long long ms) {
+        rnd({0.987654321});
+        advance(ms);
+        EXPECT_EQ(rndLeft(), 1u) << "a draw too many (0 left) or too few (more left)";
+        if (rndLeft() == 1) game().Rnd();  // takes the fence out again
+    }
 
     // Space and the ten 50 ms cast frames: the tackle lies at the cast line.
     void CastAndLand() {

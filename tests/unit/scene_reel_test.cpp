@@ -57,8 +57,7 @@ TEST_F(SceneReel, EachStepBringsTheTackleSevenTwipsCloserAndBobsTheRod) {
     EXPECT_EQ(print("TackleY"), "2414");
     EXPECT_EQ(print("SceneForm.Speening.Top"), RodTop());
     QuietLureStep();
-    advance(50);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(50);
     EXPECT_EQ(print("TackleX"), "5640");
     gUp();
     EXPECT_EQ(print("SceneForm.Speening.Top"), RodTop());
@@ -90,8 +89,7 @@ TEST_F(SceneReel, WithoutARodTheReelDoesNothing) {
     LureInWater();
     gDown();
     v().RodSlot = 0;
-    advance(500);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(500);
     EXPECT_EQ(print("TackleY"), "2400");
     EXPECT_EQ(print("Reeling"), "true");
 }
@@ -106,8 +104,7 @@ TEST_F(SceneReel, TheLureSnagsOnARollWithinTheSnagChance) {
     advance(50);
     EXPECT_EQ(print("Snagged"), "true");
     EXPECT_EQ(print("TackleY"), "2414");  // the rest of that step still ran
-    advance(200);                         // snagged steps draw nothing
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(200);                         // snagged steps draw nothing
     EXPECT_EQ(print("TackleY"), "2414");
     EXPECT_EQ(print("SceneForm.Speening.Picture"), "Speen_izgib2");
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "ЗАЦЕПИЛСЯ!");
@@ -139,8 +136,7 @@ TEST_F(SceneReel, TheFloatRigNeverSnags) {
     scene().Actions_T.setEnabled(false);
     gDown();
     rnd({Pick(1, 6000)});
-    advance(50);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(50);
     EXPECT_EQ(print("Snagged"), "false");
 }
 
@@ -150,8 +146,7 @@ TEST_F(SceneReel, AFishTakesTheLureAtOnce) {
     // Snag roll, attraction 3, then p = perch, c1, c2 = 60, b = 5, weight.
     rnd({Pick(6000, 6000), Pick(3, 3), Pick(2, 3), Pick(100, 100), Pick(60, 100), Pick(5, 5)});
     QueueWeight(50, 1000, 800);
-    advance(50);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(50);
     EXPECT_EQ(print("Hooked"), "true");
     EXPECT_EQ(print("HookSet"), "false");
     EXPECT_EQ(print("FishSpecies"), "2");
@@ -162,8 +157,7 @@ TEST_F(SceneReel, AFishTakesTheLureAtOnce) {
     EXPECT_EQ(print("SceneForm.Speening.Picture"), "Speen_izgib1");
     // While a fish is on, neither the snag nor the lure roll can change it.
     rnd({Pick(1, 6000)});
-    advance(50);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(50);
     EXPECT_EQ(print("Snagged"), "false");
     EXPECT_EQ(print("SceneForm.HerboLine.Width"), "1703");
 }
@@ -178,8 +172,7 @@ TEST_F(SceneReel, TheLureStrikeStopsAtEachFailingRoll) {
     rnd({Pick(6000, 6000), Pick(3, 3), Pick(1, 3), Pick(61, 100), Pick(1, 100), Pick(5, 5)});
     rnd({Pick(6000, 6000), Pick(3, 3), perch, Pick(1, 100), Pick(61, 100), Pick(5, 5)});
     rnd({Pick(6000, 6000), Pick(3, 3), Pick(1, 3), Pick(1, 100), Pick(1, 100), Pick(5, 5)});
-    advance(200);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(200);
     EXPECT_EQ(print("Hooked"), "false");
     EXPECT_EQ(print("TackleY"), "2428");
 }
@@ -191,8 +184,7 @@ TEST_F(SceneReel, AFishTakingTheLureOnTheLastStepIsLandedInThatStep) {
     gDown();
     rnd({Pick(6000, 6000), Pick(3, 3), Pick(1, 3), Pick(60, 100), Pick(50, 100), Pick(5, 5)});
     QueueWeight(500, 5000, 1250);
-    advance(50);
-    EXPECT_EQ(rndLeft(), 0u);
+    advanceDrawingAll(50);
     EXPECT_EQ(print("CaughtCount"), "1");
     EXPECT_EQ(print("CaughtFish(1).Name"), "щука 1,25 кг");
     EXPECT_EQ(print("CaughtFish(1).Weight"), "1250");
