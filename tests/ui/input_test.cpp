@@ -218,25 +218,16 @@ TEST(Input, TheTitleBarCloseAsksTheFormAndLeavesTheWindowToIt) {
 TEST(KeyCodes, KeyCodesNameThePhysicalKey) {
     // Latin layout and, through the Latin letter on the same key, Russian.
     EXPECT_EQ(ui::VirtualKeyFromQtKey(Qt::Key_G, {}), 71);
-    EXPECT_EQ(ui::VirtualKeyFromQtKey(0x041F, {}), 71);  // П
-    EXPECT_EQ(ui::VirtualKeyFromQtKey(0x0447, {}), 88);  // ч, lower case
-    EXPECT_EQ(ui::VirtualKeyFromQtKey(0x0416, {}), 186);  // Ж on the ; key
-    EXPECT_EQ(ui::VirtualKeyFromQtKey(Qt::Key_5, {}), 53);
+    EXPECT_EQ(ui::VirtualKeyFromQtKey(0x041F, {}), 71);   // П
+    EXPECT_EQ(ui::VirtualKeyFromQtKey(0x0447, {}), 88);   // ч, lower case
+    EXPECT_EQ(ui::VirtualKeyFromQtKey(0x0416, {}), 186);  // Ж, on the ; key
     EXPECT_EQ(ui::VirtualKeyFromQtKey(Qt::Key_5, Qt::KeypadModifier), 101);
-    EXPECT_EQ(ui::VirtualKeyFromQtKey(Qt::Key_F5, {}), 116);
-    EXPECT_EQ(ui::VirtualKeyFromQtKey(Qt::Key_Left, {}), 37);
-    EXPECT_EQ(ui::VirtualKeyFromQtKey(Qt::Key_Enter, Qt::KeypadModifier), 13);
-    EXPECT_EQ(ui::VirtualKeyFromQtKey(Qt::Key_Shift, {}), 16);
     EXPECT_EQ(ui::VirtualKeyFromQtKey(Qt::Key_Exclam, {}), 0);
 
     // xkb key codes are the evdev codes plus 8.
     EXPECT_EQ(ui::VirtualKeyFromXkb(42), 71);   // G
-    EXPECT_EQ(ui::VirtualKeyFromXkb(65), 32);   // Space
-    EXPECT_EQ(ui::VirtualKeyFromXkb(36), 13);   // Return
     EXPECT_EQ(ui::VirtualKeyFromXkb(104), 13);  // keypad Enter
-    EXPECT_EQ(ui::VirtualKeyFromXkb(113), 37);  // Left
     EXPECT_EQ(ui::VirtualKeyFromXkb(0), 0);
-    EXPECT_EQ(ui::VirtualKeyFromXkb(255), 0);
 }
 
 #if defined(Q_OS_LINUX)

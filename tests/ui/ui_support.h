@@ -28,8 +28,10 @@ inline QApplication& App() {
     static char name[] = "klev_ui_tests";
     static char* argv[] = {name, nullptr};
     if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: a QApplication torn down among the static objects at
+    // exit outlives parts of Qt it needs.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // One event as the form received it.
