@@ -20,6 +20,13 @@ void Control::setPicture(Bitmap picture) {
     }
 }
 
+Control Control::loadedCopy(int index) const {
+    Control copy = *this;
+    copy.index_ = index;
+    copy.Visible = false;
+    return copy;
+}
+
 bool Control::shownOnForm() const {
     for (const Control* c = this; c; c = c->container)
         if (!c->Visible) return false;

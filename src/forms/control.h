@@ -67,6 +67,10 @@ public:
     // Whether the control and every container above it are visible.
     bool shownOnForm() const;
 
+    // A new member `index` of this control's array: a copy of every property,
+    // hidden, as the runtime loads an array member.
+    Control loadedCopy(int index) const;
+
 private:
     Kind kind_;
     std::string name_;

@@ -70,31 +70,7 @@ ControlArray& Form::array(Kind kind, const std::string& name, float left, float 
 }
 
 Control& Form::loadCopy(const Control& member0, int index) {
-    Control& c = storage_.emplace_back(member0.kind(), member0.name(), index);
-    Control* keepContainer = member0.container;
-    c.Caption = member0.Caption;
-    c.Text = member0.Text;
-    c.Tag = member0.Tag;
-    c.FontBold = member0.FontBold;
-    c.FontSize = member0.FontSize;
-    c.Left = member0.Left;
-    c.Top = member0.Top;
-    c.Width = member0.Width;
-    c.Height = member0.Height;
-    c.ForeColor = member0.ForeColor;
-    c.BackColor = member0.BackColor;
-    c.BackTransparent = member0.BackTransparent;
-    c.Centered = member0.Centered;
-    c.Shape = member0.Shape;
-    c.FillColor = member0.FillColor;
-    c.Filled = member0.Filled;
-    c.BorderColor = member0.BorderColor;
-    c.Stretch = member0.Stretch;
-    c.List = member0.List;
-    c.setPicture(member0.picture());
-    c.container = keepContainer;
-    // A loaded member starts hidden, as in the designer's runtime.
-    c.Visible = false;
+    Control& c = storage_.emplace_back(member0.loadedCopy(index));
     zorder_.push_back(&c);
     ++layoutGeneration_;
     return c;

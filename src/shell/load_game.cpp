@@ -97,12 +97,26 @@ void OpenPlayerSave(Game& game) {
     game.vars.PlayerMoney = 50;
 }
 
+namespace {
+
+// The full path of a folder, without a trailing separator.
+fs::path FullPath(const fs::path& folder) {
+    std::error_code ec;
+    fs::path full = fs::absolute(folder, ec).lexically_normal();
+    if (ec) full = folder;
+    std::string text = full.string();
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    return fs::path(text);
+}
+
+}  // namespace
+
 void LoadConfig(Game& game) {
     const data::Settings s = data::ReadSettings(game.path("\\conf.cfg"), "\\conf.cfg", game.sep());
     game.vars.MapFolder = s.mapFolder;
     game.vars.UseSettingsFile = s.useSettingsFile;
     if (s.useSettingsFile)
-        data::WriteInstallMarker(game.path("\\conf.cfg"), game.config.systemFolder, game.config.gameFolder,
+        data::WriteInstallMarker(game.path("\\conf.cfg"), game.config.systemFolder, FullPath(game.config.gameFolder),
                                  game.vars.MapFolder);
 }
 

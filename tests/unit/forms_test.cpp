@@ -27,6 +27,8 @@ public:
         Marks[0].Tag = "mark";
         Marks[0].ForeColor = Red;
         Marks[0].Caption = "m";
+        Marks[0].Enabled = false;
+        Marks[0].Stretch = true;
         on("Label1", Event::Click, [this] { log.push_back("click"); });
         on("Marks", Event::MouseMove, [this](const EventArgs& a) { log.push_back("move " + std::to_string(a.index)); });
         on("", Event::KeyPress, [this](const EventArgs& a) { log.push_back("key " + std::to_string(a.code)); });
@@ -49,6 +51,8 @@ TEST(Forms, LoadedArrayMembersCopyMemberZeroButStartHidden) {
     EXPECT_EQ(m.ForeColor, Red);
     EXPECT_EQ(m.Caption, "m");
     EXPECT_EQ(m.Left, 50);
+    EXPECT_FALSE(m.Enabled);
+    EXPECT_TRUE(m.Stretch);
     EXPECT_FALSE(m.Visible);
     EXPECT_TRUE(f.Marks[0].Visible);
     EXPECT_EQ(&f.Marks[3], &m);

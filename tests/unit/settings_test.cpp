@@ -79,6 +79,24 @@ TEST(Settings, TheFirstStartWritesTheMarkerAndTurnsLineTwoOff) {
     EXPECT_EQ(t.folder.read("conf.cfg"), "river\r\nfalse\r\n");
 }
 
+TEST(Settings, TheMarkerHoldsTheFullPathOfTheGameFolder) {
+    TestFolder f;
+    f.write("conf.cfg", {"lake", "true"});
+    const fs::path saved = fs::current_path();
+    fs::current_path(f.root());
+    driver::Options o;
+    o.config = klev::DefaultVersion({});
+    o.config.gameFolder = "game/";  // relative, with a trailing separator
+    o.config.systemFolder = f.system();
+    driver::ScriptDriver d(std::move(o));
+    std::istringstream in("answer Вася\nstart\nadvance 2000\n");
+    std::ostringstream out;
+    d.run(in, out);
+    fs::current_path(saved);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(Read(f.system() / "fshset.ini"), f.game().string() + "\r\n");
+}
+
 TEST(Settings, TheMarkerFailsSilentlyAndLeavesLineTwoForTheNextStart) {
     TestGame t;
     t.folder.write("conf.cfg", {"lake", "true"});
