@@ -15,6 +15,8 @@ QPixmap PictureCache::pixmap(const forms::Bitmap& picture) {
     auto it = entries_.find(image);
     // An expired entry may name a new picture at a reused address.
     if (it != entries_.end() && it->second.image.lock().get() == image) return it->second.pixmap;
+    // Pixels short of the announced size are no picture to show.
+    if (image->rgba.size() < std::size_t(image->width) * std::size_t(image->height) * 4) return {};
     const QImage view(image->rgba.data(), image->width, image->height, image->width * 4, QImage::Format_RGBA8888);
     QPixmap converted = QPixmap::fromImage(view.copy());
     entries_[image] = Entry{picture.image, converted};
