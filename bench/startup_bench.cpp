@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -95,10 +96,13 @@ void StartUp(benchmark::State& state, const fs::path& folder) {
     }
 }
 
-// The bundled folder is copied, since the start-up writes the player's save.
+// The bundled folder (or the one KLEV_GAMEDATA names) is copied, since the
+// start-up writes the player's save.
 fs::path CopyOfDefaultFolder() {
+    const char* chosen = std::getenv("KLEV_GAMEDATA");
+    const fs::path source = chosen && *chosen ? fs::path(chosen) : fs::path(KLEV_GAMEDATA_DIR);
     const fs::path copy = fs::temp_directory_path() / ("klev-bench-default-" + std::to_string(std::random_device{}()));
-    fs::copy(KLEV_GAMEDATA_DIR, copy, fs::copy_options::recursive);
+    fs::copy(source, copy, fs::copy_options::recursive);
     return copy;
 }
 
