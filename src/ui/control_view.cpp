@@ -309,6 +309,8 @@ void ControlView::paintFrame(QPainter& p) {
 }
 
 void ControlView::send(forms::Event event, QPointF at) {
+    // A view whose control was unloaded under the pointer sends nothing more.
+    if (!control_) return;
     forms::EventArgs args;
     args.index = index_;
     args.x = float(at.x() * forms::TwipsPerPixel);

@@ -34,6 +34,9 @@ public:
             s.Top = 3000;
             s.Visible = true;
         }
+        on("Spot", Event::MouseDown, [this](const forms::EventArgs& a) {
+            if (unloadOnDown) Spot.unload(a.index);
+        });
         on("Exit", Event::MouseMove, [this] { Exit.FontBold = true; });
         on("", Event::MouseMove, [this] { Exit.FontBold = false; });
     }
@@ -41,6 +44,7 @@ public:
     forms::Control& Exit;
     forms::ControlArray& Spot;
     int closeAsked = 0;
+    bool unloadOnDown = false;
 };
 
 struct Shown {
@@ -115,6 +119,16 @@ TEST(Input, ArrayMembersAnswerWithTheirIndex) {
     EXPECT_EQ(Describe(WithoutMoves(s.take())), (Lines{"MouseDown Spot 2", "Click Spot 2"}));
     QTest::mouseClick(s.handle(), Qt::LeftButton, {}, QPoint(245, 205));
     EXPECT_EQ(Describe(WithoutMoves(s.take())), (Lines{"MouseDown Spot 1", "Click Spot 1"}));
+}
+
+TEST(Input, AMemberUnloadedByItsOwnMouseDownClicksNoMore) {
+    Shown s;
+    s.recorder.afterEach = [&] { s.window.sync(); };
+    s.board.unloadOnDown = true;
+    QTest::mousePress(s.handle(), Qt::LeftButton, {}, QPoint(285, 205));
+    EXPECT_EQ(s.window.view("Spot(2)"), nullptr);
+    QTest::mouseRelease(s.handle(), Qt::LeftButton, {}, QPoint(285, 205));
+    EXPECT_EQ(Describe(WithoutMoves(s.take())), (Lines{"MouseDown Spot 2"}));
 }
 
 TEST(Input, ADoubleClickClicksOnceThenDoubleClicks) {

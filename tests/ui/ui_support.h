@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <cstdlib>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -48,6 +49,7 @@ public:
                  const forms::EventArgs& args) override {
         sent.push_back({event, control, args});
         form.dispatch(event, control, args);
+        if (afterEach) afterEach();
         return goOn;
     }
     void closeRequested(forms::Form& form) override {
@@ -62,6 +64,7 @@ public:
         return out;
     }
     std::vector<Sent> sent;
+    std::function<void()> afterEach;  // as the host syncs the windows
     int closes = 0;
     bool goOn = true;
 };
