@@ -6,10 +6,11 @@
 namespace forms {
 namespace {
 
+// Plain decimal digits with "." and no trailing zeros, never an exponent.
 std::string RealText(double value) {
-    if (value == 0) return "0";
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    if (value == 0 || value != value) return "0";
+    char buf[400];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
     return std::string(buf, res.ptr);
 }
 

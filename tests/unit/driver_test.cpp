@@ -187,15 +187,4 @@ TEST(Driver, KeysAndMovesReachTheWindowBackground) {
     EXPECT_EQ(t.lastStatus(), driver::Finished);
 }
 
-TEST(Driver, SplitsNamesAndIndices) {
-    EXPECT_EQ(driver::SplitIndex("PScene(12)"), (std::pair<std::string, int>{"PScene", 12}));
-    EXPECT_EQ(driver::SplitIndex("Label1"), (std::pair<std::string, int>{"Label1", -1}));
-    EXPECT_EQ(driver::SplitIndex("PScene(-1)").second, -2);
-    EXPECT_EQ(driver::SplitIndex("PScene()").second, -2);
-    EXPECT_EQ(driver::SplitFirstDot("OwnedRods(2).Name"), (std::pair<std::string, std::string>{"OwnedRods(2)", "Name"}));
-    EXPECT_EQ(driver::SplitFirstDot("Form1.PScene(1).Left"),
-              (std::pair<std::string, std::string>{"Form1", "PScene(1).Left"}));
-    EXPECT_EQ(driver::SplitFirstDot("PlayerMoney"), (std::pair<std::string, std::string>{"PlayerMoney", ""}));
-}
-
 }  // namespace

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "forms/form.h"
+#include "forms/reflect.h"
 #include "forms/services.h"
 #include "test_game.h"
 
@@ -145,18 +146,48 @@ TEST(Forms, AnImageTakesThePictureSizeUnlessStretched) {
     EXPECT_EQ(plain.Width, 300);
 }
 
-TEST(Forms, ListControlsKnowTheirCurrentEntry) {
-    Control list(Kind::ListBox, "List1");
-    list.addItem("a");
-    list.addItem("b");
-    EXPECT_EQ(list.currentText(), "");
-    list.ListIndex = 1;
-    EXPECT_EQ(list.currentText(), "b");
-    list.ListIndex = 5;
-    EXPECT_EQ(list.currentText(), "");
-    list.clear();
-    EXPECT_TRUE(list.List.empty());
-    EXPECT_EQ(list.ListIndex, -1);
+struct Item {
+    std::string Name;
+    long long Count = 0;
+    void reflect(VarVisitor& v) {
+        v.field("Name", Name);
+        v.field("Count", Count);
+    }
+};
+
+struct State {
+    long long Money = 0;
+    bool Hooked = false;
+    double Ratio = 0;
+    std::vector<Item> Items;
+    Item Fixed[2];
+    void reflect(VarVisitor& v) {
+        v.field("Money", Money);
+        v.field("Hooked", Hooked);
+        v.field("Ratio", Ratio);
+        v.records("Items", Items);
+        v.count("ItemCount", Items.size());
+        v.records("Fixed", Fixed);
+    }
+};
+
+TEST(Reflection, StateIsPrintedByItsNamesAndOneBasedIndices) {
+    State s;
+    s.Money = -5;
+    s.Hooked = true;
+    s.Ratio = 0.00001;
+    s.Items = {{"a", 1}, {"b", 2}};
+    s.Fixed[1].Name = "z";
+    EXPECT_EQ(PrintPath(s, "Money"), "-5");
+    EXPECT_EQ(PrintPath(s, "Hooked"), "true");
+    EXPECT_EQ(PrintPath(s, "Ratio"), "0.00001");
+    EXPECT_EQ(PrintPath(s, "ItemCount"), "2");
+    EXPECT_EQ(PrintPath(s, "Items(2).Name"), "b");
+    EXPECT_EQ(PrintPath(s, "Items(1).Count"), "1");
+    EXPECT_EQ(PrintPath(s, "Fixed(2).Name"), "z");
+    for (const char* missing : {"Items(3).Name", "Items(0).Name", "Items(1)", "Items", "Money(1)", "Items(1).Nope",
+                                "Fixed(3).Name", "Items(x).Name", "money"})
+        EXPECT_EQ(PrintPath(s, missing), std::nullopt) << missing;
 }
 
 TEST(Pictures, TheSizeIsReadAtOnceAndThePixelsWhenFirstNeeded) {
@@ -247,13 +278,6 @@ TEST(Services, ScriptedDialogsAnswerInOrderAndKeepTheMessages) {
     EXPECT_EQ(d.messageBoxes()[0].icon, MessageIcon::Error);
     EXPECT_EQ(d.inputBoxes().size(), 3u);
     EXPECT_EQ(d.inputBoxes()[1].defaultText, "x");
-}
-
-TEST(Services, TheClockGivesTheTimeOfDay) {
-    SystemClock clock;
-    const double s = clock.secondsSinceMidnight();
-    EXPECT_GE(s, 0.0);
-    EXPECT_LT(s, 86400.0);
 }
 
 }  // namespace
