@@ -126,6 +126,33 @@ TEST(FormWindow, ViewsSitAtTheirTwipsInsideTheirContainers) {
     EXPECT_EQ(s.view("Title").shownCaption(), QString("Озеро"));
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& w) { w.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+TEST(FormWindow, ASyncWithoutChangesRepaintsNothing) {
+    Shown s;
+    QApplication::processEvents();
+    PaintCounter title(s.view("Title")), bar(s.view("Bar"));
+    for (int i = 0; i < 3; ++i) s.window.sync();
+    QApplication::processEvents();
+    EXPECT_EQ(title.paints, 0);
+    EXPECT_EQ(bar.paints, 0);
+
+    s.pond.Title.FontBold = true;
+    s.window.sync();
+    QApplication::processEvents();
+    EXPECT_GE(title.paints, 1);
+    EXPECT_EQ(bar.paints, 0);
+}
+
 TEST(FormWindow, LaterControlsLieOnTopOfEarlierOnes) {
     Shown s;
     EXPECT_EQ(s.window.childAt(150, 30), &s.view("Title")) << "the label lies on the background image";
