@@ -55,7 +55,7 @@ void AskPlayerName(Game& game) {
             game.services.dialogs.InputBox("Введите свое имя", "Клевница 2", "").value_or("");
         if (data::Trim(answer).empty()) continue;
         if (!IsSafeFolderName(answer)) {
-            game.services.dialogs.MsgBox("Это имя нельзя использовать: в нём есть знаки, недопустимые в имени папки.",
+            game.services.dialogs.MsgBox("Такое имя нельзя использовать для сохранения игры. Введите другое имя.",
                                          forms::MessageIcon::Error, "Клевница 2");
             continue;
         }

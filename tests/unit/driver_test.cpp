@@ -128,7 +128,7 @@ TEST(Driver, SettextChangesTheTextAndNothingElse) {
 TEST(Driver, MessagesAndSoundsAreTakenOnce) {
     TestGame t;
     t.run("answer a/b\nanswer Вася\nstart\nadvance 2000\n");
-    EXPECT_EQ(t.run("messages\n"), "Это имя нельзя использовать: в нём есть знаки, недопустимые в имени папки.\n.\n");
+    EXPECT_EQ(t.run("messages\n"), "Такое имя нельзя использовать для сохранения игры. Введите другое имя.\n.\n");
     EXPECT_EQ(t.run("messages\n"), ".\n");
     t.game().vars.SoundFile = "crsp.wav";
     klev::Game& g = t.game();

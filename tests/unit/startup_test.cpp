@@ -75,7 +75,7 @@ TEST(StartUp, NamesThatCannotNameAFolderAreRefusedAndAskedAgain) {
                     "\nanswer Вася\nstart\nadvance 2000\n"),
               "");
     EXPECT_EQ(t.print("PlayerName"), "Вася");
-    const std::string refusal = "Это имя нельзя использовать: в нём есть знаки, недопустимые в имени папки.";
+    const std::string refusal = "Такое имя нельзя использовать для сохранения игры. Введите другое имя.";
     EXPECT_EQ(t.run("messages\n"), refusal + "\n" + refusal + "\n" + refusal + "\n" + refusal + "\n.\n");
     EXPECT_EQ(t.driver().dialogs().inputBoxes().size(), 5u);
     EXPECT_EQ(t.driver().dialogs().messageBoxes()[0].icon, forms::MessageIcon::Error);
