@@ -133,8 +133,9 @@ TEST(MainScreen, TheCreditsWindowShowsAndHides) {
 TEST(MainScreen, OpeningAPlaceShowsTheSceneAndHidesTheMap) {
     TestGame t;
     t.startAs("Вася");
-    t.game().vars.InDuel = false;
-    t.run("click Form1.PScene(2)\n");
+    // Switching maps, the highlight and opening a place draw nothing.
+    t.run("rnd 0.5\nclick Form1.Label4\nclick Form1.Label3\nmove Form1.PScene(1)\nclick Form1.PScene(2)\n");
+    EXPECT_EQ(t.run("rndleft\n"), "1\n");
     EXPECT_EQ(t.print("PlaceNumber"), "2");
     EXPECT_EQ(t.print("Form1.Visible"), "false");
     EXPECT_EQ(t.print("SceneForm.Visible"), "true");

@@ -189,7 +189,9 @@ TEST(StartUp, TheLoadersRunInTheirFixedOrder) {
 
 TEST(StartUp, TheMainScreenAndItsEventTimerRunAfterLoading) {
     TestGame t;
+    t.run("rnd 0.5\n");
     t.startAs("Вася");
+    EXPECT_EQ(t.run("rndleft\n"), "1\n");  // loading draws nothing
     EXPECT_EQ(t.print("Form1.Visible"), "true");
     EXPECT_EQ(t.print("Form1.Caption"), "Клевница 2 ");
     EXPECT_EQ(t.print("Form1.Sobitia.Enabled"), "true");
