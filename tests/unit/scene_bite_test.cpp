@@ -110,7 +110,7 @@ protected:
         t.folder.write("Data/Maps/lake/Loc2/Conf.cfg", {"0", "5000", "2400", "0", "1", placeLine});
         t.startAs("Рыбак");
         klev::Variables& v = t.game().vars;
-        v.OwnedRods = {klev::TackleItem{"Удочка", 3000}};
+        v.OwnedRods = {scene_testing::Rod("Удочка", 3000)};
         klev::TackleItem line;
         line.Strength = 2500;
         line.LineLength = 100;
@@ -353,7 +353,7 @@ TEST_F(SceneBite, AStrikeDuringANibbleNeitherScaresNorHooks) {
 
 TEST_F(SceneBite, AStrikeNeedsOnlyARod) {
     OpenPlace();
-    v().OwnedRods = {klev::TackleItem{"Удочка", 3000}};
+    v().OwnedRods = {scene_testing::Rod("Удочка", 3000)};
     v().RodSlot = 1;
     key(13);
     EXPECT_EQ(print("StrikeAnimating"), "true");

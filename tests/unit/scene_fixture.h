@@ -26,6 +26,14 @@ inline double Pick(long long k, long long n) { return (double(k) - 0.5) / double
 // snag chance 30.
 constexpr long long Pike = 1, Perch = 2, Catfish = 3;
 
+// A rod of `strength` grams.
+inline klev::TackleItem Rod(const std::string& name, long long strength) {
+    klev::TackleItem rod;
+    rod.Name = name;
+    rod.Strength = strength;
+    return rod;
+}
+
 class SceneTest : public ::testing::Test {
 protected:
     testing_support::TestGame t;
