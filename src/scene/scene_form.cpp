@@ -207,10 +207,10 @@ void SceneForm::KeyPress(int code) {
     }
 }
 
-void SceneForm::SetRig(bool popl) {
-    game_.vars.RigMode = popl ? "popl" : "bles";
-    Butt_Popl.ForeColor = popl ? forms::Red : forms::Black;
-    Butt_Bles.ForeColor = popl ? forms::Black : forms::Red;
+void SceneForm::SetRig(bool floatRig) {
+    game_.vars.RigMode = floatRig ? "popl" : "bles";
+    Butt_Popl.ForeColor = floatRig ? forms::Red : forms::Black;
+    Butt_Bles.ForeColor = floatRig ? forms::Black : forms::Red;
 }
 
 void SceneForm::Picture1_MouseMove() {

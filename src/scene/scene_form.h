@@ -69,7 +69,7 @@ private:
     void HelpTimerTick();
     void Image2_Click();
     void Label13_Click();
-    void SetRig(bool popl);
+    void SetRig(bool floatRig);
     void Picture1_MouseMove();
     Game& game_;
 };
