@@ -1,6 +1,6 @@
 #include "base/trofei.h"
 
-#include "base/weight_text.h"
+#include "shell/weight_text.h"
 #include "shell/game.h"
 #include "shell/source.h"
 

@@ -8,6 +8,7 @@
 #include "scene/scene_functions.h"
 #include "scene/speening_functions.h"
 #include "shell/game.h"
+#include "shell/weight_text.h"
 
 namespace klev {
 namespace {

@@ -80,11 +80,6 @@ void ShowInfo(Game& game, const std::string& text) {
     ShowInfo(game);
 }
 
-std::string WeightText(const Game& game, Long grams) {
-    if (grams >= 1000) return game.numberText(double(grams) / 1000) + " кг";
-    return data::IntText(grams) + " г";
-}
-
 void CheckRodBreak(Game& game) {
     Variables& v = game.vars;
     // Without a rod in use there is nothing to break.

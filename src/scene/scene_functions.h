@@ -17,9 +17,6 @@ void ShowInfo(Game& game);
 // InfoText = text, then ShowInfo.
 void ShowInfo(Game& game, const std::string& text);
 
-// "850 г" below 1000 g, "1,25 кг" from 1000 g (the user's separator).
-std::string WeightText(const Game& game, Long grams);
-
 // Fish pull checks: a rod or line weaker than FishWeight may break (one
 // draw, two at exactly -2000/-5000/-10000 of difference; a 10 breaks).
 // Nothing happens without a rod or line in use.

@@ -6,7 +6,7 @@
 
 #include "base/fish_ocenka.h"
 #include "base/fishery.h"
-#include "base/weight_text.h"
+#include "shell/weight_text.h"
 #include "shell/game.h"
 #include "test_game.h"
 
