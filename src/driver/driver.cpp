@@ -247,16 +247,10 @@ void ScriptDriver::items(const std::string& what, std::ostream& out) {
 
 std::optional<std::string> ScriptDriver::stateVariable(const std::string& path) {
     if (auto value = forms::PrintPath(game_->vars, path)) return value;
-    // A window's own state: the windows created so far first; then, as the
-    // runtime loads a window whose variable is named, the others in turn.
+    // A window's own state. Only windows already created are asked: creating
+    // one here would start its design-time timers behind the script's back.
     for (forms::Form* form : game_->createdForms())
         if (auto value = forms::PrintPath(*form, path)) return value;
-    for (const std::string& name : klev::Game::FormNames()) {
-        const std::size_t before = game_->createdForms().size();
-        forms::Form* form = game_->formByName(name);
-        if (game_->createdForms().size() == before) continue;
-        if (auto value = forms::PrintPath(*form, path)) return value;
-    }
     return std::nullopt;
 }
 
