@@ -61,9 +61,9 @@ SceneForm::SceneForm(Game& game)
       ZoneSlack(label("ZoneSlack", "", 3360, 6145, 735, 135)),
       ZoneOver(label("ZoneOver", "", 6000, 6145, 615, 135)),
       HerboLine(label("HerboLine", "", 3360, 6280, 1695, 135)),
-      RigCaption(label("RigCaption", "режим ловли", 7800, 5880, 1200, 255)),
-      Butt_Popl(label("Butt_Popl", "поплавок", 7800, 6240, 1200, 255)),
-      Butt_Bles(label("Butt_Bles", "блесна", 7800, 6600, 1200, 255)),
+      RigCaption(label("RigCaption", "режим ловли", 7680, 5850, 1800, 300)),
+      Butt_Popl(label("Butt_Popl", "поплавок", 7800, 6210, 1440, 300)),
+      Butt_Bles(label("Butt_Bles", "блесна", 7800, 6570, 1440, 300)),
       Prikormka(add(Kind::Shape, "Prikormka", 4440, 5520, 135, 135)),
       Volna(add(Kind::Shape, "Volna", 3840, 5520, 375, 135)),
       Speening(add(Kind::Image, "Speening", 6000, 1200, 3000, 4500)),
@@ -113,6 +113,13 @@ SceneForm::SceneForm(Game& game)
     Info_Display.FontBold = true;
     Info1.ForeColor = forms::White;
     RigCaption.ForeColor = forms::White;
+    // The rig buttons say which rig is on by red and black text: give them a
+    // light plate so both colours read on the dark panel.
+    for (forms::Control* button : {&Butt_Popl, &Butt_Bles}) {
+        button->BackTransparent = false;
+        button->BackColor = 0xC8E4F0;
+        button->Centered = true;
+    }
     const std::pair<forms::Control*, forms::Color> bars[] = {
         {&ZoneSlack, LightBlue}, {&ZoneOver, LightRed}, {&HerboLine, Green}};
     for (auto [bar, colour] : bars) {

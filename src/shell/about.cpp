@@ -9,16 +9,20 @@ namespace klev {
 About::About(Game& game)
     : forms::Form(game.timers, "About"),
       Image1(add(forms::Kind::Image, "Image1", 0, 0, 9000, 6000)),
-      Label1(label("Label1", "Клевница 2", 240, 4800, 8520, 480)),
-      Label2(label("Label2", "LOADING...", 240, 5400, 8520, 360)),
+      Label1(label("Label1", "", 240, 5640, 8520, 300)),
+      Label2(label("Label2", "LOADING...", 240, 5220, 8520, 360)),
       Timer1(timer("Timer1", 2000, [this] { Timer1_Timer(); })),
       game_(game) {
     Width = 9000;
     Height = 6000;
-    Label1.FontBold = true;
-    Label1.FontSize = 20;
-    Label1.ForeColor = forms::White;
+    // The title is in the picture; the second label tells the version.
+    const GameConfig& c = game.config;
+    Label1.Caption = "версия " + std::to_string(c.versionMajor) + "." + std::to_string(c.versionMinor) + "." +
+                     std::to_string(c.versionRevision);
+    Label1.FontSize = 8;
+    Label1.ForeColor = 0xC0D0E0;
     Label1.Centered = true;
+    Label2.FontBold = true;
     Label2.ForeColor = forms::White;
     Label2.Centered = true;
 }
