@@ -16,14 +16,15 @@ constexpr forms::Color ListPaper = 0xE6F2F8;
 
 Fish_Ocenka::Fish_Ocenka(Game& game)
     : forms::Form(game.timers, "Fish_Ocenka"),
-      Label1(label("Label1", "Оценить рыбу::", 600, 300, 8400, 600)),
-      List1(add(Kind::ListBox, "List1", 600, 1080, 8400, 4680)),
-      Label3(label("Label3", "Начать оценку", 600, 6060, 3600, 480)),
-      Label4(label("Label4", "закончить", 5400, 6060, 3600, 480)),
+      Label1(label("Label1", "Оценить рыбу::", 600, 240, 7200, 600)),
+      List1(add(Kind::ListBox, "List1", 600, 960, 7200, 4080)),
+      Label3(label("Label3", "Начать оценку", 600, 5220, 3000, 480)),
+      Label4(label("Label4", "закончить", 4800, 5220, 3000, 480)),
       game_(game) {
     Caption = "Оценка рыбы";
-    Width = 9600;
-    Height = 7200;
+    // The window is the size of its background picture, the scales (560 x 400).
+    Width = 8400;
+    Height = 6000;
     BackColor = 0x4A3A2A;
     Label1.FontSize = 16;
     Label1.FontBold = true;
@@ -33,7 +34,8 @@ Fish_Ocenka::Fish_Ocenka(Game& game)
     List1.BackColor = ListPaper;
     for (forms::Control* c : {&Label1, &Label3, &Label4}) {
         c->ForeColor = LightText;
-        c->BackTransparent = true;
+        c->BackTransparent = false;
+        c->BackColor = 0x2A3A4A;
     }
     Label3.FontSize = 12;
     Label4.FontSize = 12;

@@ -11,17 +11,20 @@ Fishery::Fishery(Game& game)
     : forms::Form(game.timers, "Fishery"),
       Label3(label("Label3",
                    "Здесь вы можете продать всю свою рыбу по общей цене. Стоимость одного киллограма - 1$", 600,
-                   600, 8400, 1800)),
-      Label6(label("Label6", "Продать всю рыбу (двойной щелчок)", 600, 3000, 8400, 600)),
-      Label7(label("Label7", "", 600, 3900, 8400, 600)),
-      Label4(label("Label4", "Выход", 7200, 6240, 1800, 480)),
+                   300, 7200, 1200)),
+      Label6(label("Label6", "Продать всю рыбу (двойной щелчок)", 1200, 2400, 6000, 600)),
+      Label7(label("Label7", "", 1200, 3300, 6000, 600)),
+      Label4(label("Label4", "Выход", 6000, 5160, 1800, 480)),
       game_(game) {
     Caption = "Рыбный магазин";
-    Width = 9600;
-    Height = 7200;
+    // The window is the size of its background picture (560 x 400).
+    Width = 8400;
+    Height = 6000;
     BackColor = 0x5A4A3A;
+    // Dark plates keep the light text readable over the bright shop picture.
     for (forms::Control* c : {&Label3, &Label6, &Label7, &Label4}) {
-        c->BackTransparent = true;
+        c->BackTransparent = false;
+        c->BackColor = 0x2E3A46;
         c->FontSize = 12;
         c->ForeColor = 0xE8F4F8;
     }
