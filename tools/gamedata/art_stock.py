@@ -32,7 +32,7 @@ def build_places(root):
 def build_fish(root):
     import art_fish
     for sp in content.SPECIES:
-        save_jpeg(art_fish.fish_picture(sp["key"]), os.path.join(_images(root), sp["key"] + ".jpg"), 88)
+        save_jpeg(art_fish.fish_picture(sp["art"]), os.path.join(_images(root), sp["key"] + ".jpg"), 88)
 
 
 def build_items(root):

@@ -338,7 +338,7 @@ FAULTS = [
     ("unknown species at a place", lambda r: _edit(os.path.join(r, "Data", "Maps", "lake", "Loc1", "Conf.cfg"),
                                                    lambda d: d.replace("окунь".encode("cp1251"),
                                                                        "окун".encode("cp1251"), 1))),
-    ("records key", lambda r: _edit(os.path.join(r, "Data", "rec.cfg"), lambda d: d.replace(b"fish_pike", b"pike"))),
+    ("records key", lambda r: _edit(os.path.join(r, "Data", "rec.cfg"), lambda d: d.replace("щука".encode("cp1251"), "щучка".encode("cp1251")))),
     ("bait nobody sells", lambda r: (_edit(os.path.join(r, "Data", "Dev", "nas.cfg"),
                                            lambda d: d.replace("Живец".encode("cp1251"), "Малек".encode("cp1251"))),
                                      _edit(os.path.join(r, "Data", "Dev", "bls.cfg"), lambda d: b"0\r\n"))),
