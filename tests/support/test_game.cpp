@@ -119,6 +119,18 @@ std::vector<std::string> TestFolder::readLines(const std::string& relative) cons
 
 bool TestFolder::exists(const std::string& relative) const { return fs::exists(game() / NativeRelative(relative)); }
 
+std::string RunAgain(const TestFolder& folder, const std::string& commands) {
+    driver::Options o;
+    o.config = klev::DefaultVersion({});
+    o.config.gameFolder = folder.game();
+    o.config.systemFolder = folder.system();
+    driver::ScriptDriver d(std::move(o));
+    std::istringstream in(commands);
+    std::ostringstream out;
+    d.run(in, out);
+    return out.str();
+}
+
 TestGame::TestGame(char decimalSeparator) : sep_(decimalSeparator) {}
 
 driver::ScriptDriver& TestGame::driver() {

@@ -66,6 +66,10 @@ private:
 //  - sound: fon1.wav .. fon13.wav and crsp.wav (tiny files)
 //  - an empty Saves folder
 
+// Runs a fresh game (a later start of the program) on `folder` and returns
+// what the commands printed.
+std::string RunAgain(const TestFolder& folder, const std::string& commands);
+
 // A game on a TestFolder through the headless driver.
 class TestGame {
 public:

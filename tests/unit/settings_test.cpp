@@ -15,21 +15,9 @@ namespace {
 
 using testing_support::PictureBytes;
 using testing_support::TestFolder;
+using testing_support::RunAgain;
 using testing_support::TestGame;
 namespace fs = std::filesystem;
-
-// Runs a second game on the same folder (a later start of the program).
-std::string RunAgain(const TestFolder& folder, const std::string& commands) {
-    driver::Options o;
-    o.config = klev::DefaultVersion({});
-    o.config.gameFolder = folder.game();
-    o.config.systemFolder = folder.system();
-    driver::ScriptDriver d(std::move(o));
-    std::istringstream in(commands);
-    std::ostringstream out;
-    d.run(in, out);
-    return out.str();
-}
 
 std::string Read(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -13,20 +13,9 @@
 namespace {
 
 using testing_support::TestFolder;
+using testing_support::RunAgain;
 using testing_support::TestGame;
 namespace fs = std::filesystem;
-
-std::string RunAgain(const TestFolder& folder, const std::string& commands) {
-    driver::Options o;
-    o.config = klev::DefaultVersion({});
-    o.config.gameFolder = folder.game();
-    o.config.systemFolder = folder.system();
-    driver::ScriptDriver d(std::move(o));
-    std::istringstream in(commands);
-    std::ostringstream out;
-    d.run(in, out);
-    return out.str();
-}
 
 TEST(StartUp, TheSplashWaitsTwoSecondsBeforeTheNamePrompt) {
     TestGame t;
