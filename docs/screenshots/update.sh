@@ -26,6 +26,8 @@ shots=(
   "caught_fish    6   wait 3000;click Form1.Butt_base;click Base.Image2"
   "records        6   wait 3000;click Form1.Butt_base;click Base.Label1"
   "scene_inventory 6  wait 3000;click Form1.PScene(1);click SceneForm.Image3"
+  "scene_cast     12  wait 2600;click Form1.Butt_base;click Base.But_shop;wait 1800;select ShopFr.List_Sp 1;dblclick ShopFr.List_Sp;click ShopFr.Razdel_B(1);select ShopFr.List_Leska 0;dblclick ShopFr.List_Leska;click ShopFr.Razdel_B(2);select ShopFr.List_Nas 2;dblclick ShopFr.List_Nas;click ShopFr.Label5;click Form1.Butt_base;click Base.Image1;down InvenFr.But_SP 10 10;select InvenFr.List1 0;down InvenFr.Label2 10 10;select InvenFr.List1 0;down InvenFr.Label3 10 10;select InvenFr.List1 0;click InvenFr.Label5;click Base.Image3;click Form1.PScene(2);wait 500;keypress SceneForm 32;wait 900"
+  "scene_help     13  wait 2600;click Form1.Butt_base;click Base.But_shop;wait 1800;select ShopFr.List_Sp 1;dblclick ShopFr.List_Sp;click ShopFr.Razdel_B(1);select ShopFr.List_Leska 0;dblclick ShopFr.List_Leska;click ShopFr.Razdel_B(2);select ShopFr.List_Nas 2;dblclick ShopFr.List_Nas;click ShopFr.Label5;click Form1.Butt_base;click Base.Image1;down InvenFr.But_SP 10 10;select InvenFr.List1 0;down InvenFr.Label2 10 10;select InvenFr.List1 0;down InvenFr.Label3 10 10;select InvenFr.List1 0;click InvenFr.Label5;click Base.Image3;click Form1.PScene(2);wait 500;keypress SceneForm 32;wait 900;move SceneForm.Image5"
   "fatal_error    3.5 "
 )
 for entry in "${shots[@]}"; do
