@@ -302,13 +302,13 @@ class Fish:
         cv.ellipse((self.x0 + self.x1) / 2 + 10, self.cy + max(self.bot) + 10, (self.x1 - self.x0) * 0.55, 5,
                    "#5a4a30", alpha=0.25, blur=4)
         # fins behind the body
-        for spec in d.get("dorsal", []):
-            ta, tb, hgt, rear = spec[:4]
-            style = spec[4] if len(spec) > 4 else "soft"
+        for fin in d.get("dorsal", []):
+            ta, tb, hgt, rear = fin[:4]
+            style = fin[4] if len(fin) > 4 else "soft"
             self.fin(cv, ta, tb, hgt, rear, -1, fin_col, style)
-        for spec in d.get("anal", []):
-            ta, tb, hgt, rear = spec[:4]
-            style = spec[4] if len(spec) > 4 else "soft"
+        for fin in d.get("anal", []):
+            ta, tb, hgt, rear = fin[:4]
+            style = fin[4] if len(fin) > 4 else "soft"
             self.fin(cv, ta, tb, hgt, rear, +1, red or fin_col, style)
         self.tail(cv, mix(fin_col, red, 0.5) if red else fin_col)
         # the body

@@ -1,4 +1,4 @@
-#include "data/species_file.h"
+#include "data/fish_file.h"
 
 #include "data/text_codec.h"
 #include "data/text_file.h"
