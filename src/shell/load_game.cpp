@@ -15,7 +15,7 @@
 #include "data/map_files.h"
 #include "data/records_file.h"
 #include "data/settings_file.h"
-#include "data/species_file.h"
+#include "data/fish_file.h"
 #include "data/text_codec.h"
 #include "data/text_file.h"
 #include "scene/scene_form.h"
