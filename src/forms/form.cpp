@@ -36,9 +36,9 @@ std::vector<int> ControlArray::indices() const {
 
 Form::Form(TimerQueue& timers, std::string name) : timers_(timers), name_(std::move(name)) {}
 
-Control& Form::add(Kind kind, const std::string& name, float left, float top, float width, float height,
-                   Control* container) {
-    Control& c = storage_.emplace_back(kind, name);
+Control& Form::design(Kind kind, const std::string& name, int index, float left, float top, float width,
+                      float height, Control* container) {
+    Control& c = storage_.emplace_back(kind, name, index);
     c.Left = left;
     c.Top = top;
     c.Width = width;
@@ -47,6 +47,11 @@ Control& Form::add(Kind kind, const std::string& name, float left, float top, fl
     c.BackTransparent = kind == Kind::Label || kind == Kind::Image;
     zorder_.push_back(&c);
     return c;
+}
+
+Control& Form::add(Kind kind, const std::string& name, float left, float top, float width, float height,
+                   Control* container) {
+    return design(kind, name, -1, left, top, width, height, container);
 }
 
 Control& Form::label(const std::string& name, const std::string& caption, float left, float top, float width,
@@ -58,15 +63,7 @@ Control& Form::label(const std::string& name, const std::string& caption, float 
 
 ControlArray& Form::array(Kind kind, const std::string& name, float left, float top, float width, float height,
                          Control* container) {
-    Control& c = storage_.emplace_back(kind, name, 0);
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
-    c.container = container;
-    c.BackTransparent = kind == Kind::Label || kind == Kind::Image;
-    zorder_.push_back(&c);
-    return arrays_.emplace_back(*this, c);
+    return arrays_.emplace_back(*this, design(kind, name, 0, left, top, width, height, container));
 }
 
 Control& Form::loadCopy(const Control& member0, int index) {

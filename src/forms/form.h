@@ -101,6 +101,9 @@ protected:
 
 private:
     friend class ControlArray;
+    // A designed control (index -1) or a control array's member 0.
+    Control& design(Kind kind, const std::string& name, int index, float left, float top, float width,
+                    float height, Control* container);
     Control& loadCopy(const Control& member0, int index);
     void unloadControl(Control* control);
 
