@@ -41,6 +41,7 @@ class Game;
 struct WindowKind {
     const char* name;
     std::unique_ptr<forms::Form> (*make)(Game&);
+    std::span<const char* const> stockTags;  // the stock pictures it shows
 };
 using WindowTable = std::span<const WindowKind>;
 
@@ -73,6 +74,8 @@ public:
     forms::Form* formByName(std::string_view name);
     // Whether `name` is a window of the game, without creating it.
     bool knowsWindow(std::string_view name) const;
+    // Every kind of window the game knows, in the table's order.
+    WindowTable windowKinds() const { return kinds_; }
     // Windows created so far, in creation order.
     const std::vector<forms::Form*>& createdForms() const { return created_; }
 
