@@ -71,10 +71,9 @@ int main(int argc, char** argv) {
 
     // Without a sound output the game plays silently: one line says so, and
     // the multimedia backend's own warnings stay out of the terminal.
-    if (!ui::QtWavePlayer::HasAudioOutput()) {
-        QLoggingCategory::setFilterRules("qt.multimedia*=false");
-        qInfo("klevnitsa: no sound output, playing silently");
-    }
+    QLoggingCategory::setFilterRules("qt.multimedia*=false");
+    if (ui::QtWavePlayer::HasAudioOutput()) QLoggingCategory::setFilterRules({});
+    else qInfo("klevnitsa: no sound output, playing silently");
 
     forms::SystemClock clock;
     forms::SystemRandom random(clock);
