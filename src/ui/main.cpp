@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "forms/services.h"
+#include "app/windows.h"
 #include "shell/game.h"
 #include "shell/platform.h"
 #include "ui/autoplay.h"
@@ -84,7 +85,7 @@ int main(int argc, char** argv) {
 
     const ui::Settings settings = ui::Settings::load();
     wave.setVolume(settings.volume, settings.muted);
-    klev::Game game(config, klev::Services{random, dialogs, wave, pictures, clock});
+    klev::Game game(config, klev::Services{random, dialogs, wave, pictures, clock}, klev::GameWindows());
     ui::GameHost host(game, {}, settings);
     host.onSettings([&wave](const ui::Settings& s) { wave.setVolume(s.volume, s.muted); });
     dialogs.setParent(&host.stage());

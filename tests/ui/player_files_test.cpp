@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "data/game_folder.h"
+#include "app/windows.h"
 #include "forms/services.h"
 #include "shell/form1.h"
 #include "shell/game.h"
@@ -99,13 +100,13 @@ TEST(PlayerFiles, TheGamePlaysFromThePlayersFolderAndNeverWritesTheGameFolder) {
     config.gameFolder = game.game();
     config.playerFolder = player;
     config.systemFolder = player;
-    klev::Game g(config, {random, dialogs, wave, pictures, clock});
+    klev::Game g(config, {random, dialogs, wave, pictures, clock}, klev::GameWindows());
     g.Start();
     g.timers.advance(2000);
-    ASSERT_TRUE(g.form1().Visible) << "the game reached the map";
+    ASSERT_TRUE(g.window<klev::Form1>().Visible) << "the game reached the map";
     EXPECT_TRUE(fs::is_regular_file(player / "Saves" / "Вася" / "vrb.cfg"));
 
-    g.vars.PlayerMoney = 777;
+    g.save.PlayerMoney = 777;
     klev::SaveGameState(g);
     EXPECT_NE(Read(player / "Saves" / "Вася" / "vrb.cfg").find("777"), std::string::npos);
     EXPECT_NE(Read(player / "Data" / "rec.cfg").find("3100"), std::string::npos)

@@ -145,19 +145,19 @@ TEST(Stage, HelpPanelKeysDoWhatTheScenesIconsDoRefusalsIncluded) {
 
     s.russianKey("SceneForm", u'Ш', u'ш');  // the I key: the things
     EXPECT_TRUE(s.window("InvenFr").isVisible());
-    s.host.run([&] { s.t.game().invenFr().Hide(); });
+    s.host.run([&] { s.t.game().window<klev::InvenFr>().Hide(); });
 
     s.russianKey("SceneForm", u'А', u'а');  // the F key: the caught fish
     EXPECT_TRUE(s.window("Trofei").isVisible());
-    s.host.run([&] { s.t.game().trofei().Hide(); });
+    s.host.run([&] { s.t.game().window<klev::Trofei>().Hide(); });
 
     // The map icon refuses while the line is snagged; so does M.
-    s.host.run([&] { s.t.game().vars.Snagged = true; });
+    s.host.run([&] { s.t.game().fishing.Snagged = true; });
     s.russianKey("SceneForm", u'Ь', u'ь');
     EXPECT_TRUE(s.window("SceneForm").isVisible());
-    EXPECT_EQ(s.t.game().sceneForm().Info_Display.Caption, "Обрежь леску(X)");
+    EXPECT_EQ(s.t.game().window<klev::SceneForm>().Info_Display.Caption, "Обрежь леску(X)");
 
-    s.host.run([&] { s.t.game().vars.Snagged = false; });
+    s.host.run([&] { s.t.game().fishing.Snagged = false; });
     QTest::keyClick(&s.window("SceneForm"), Qt::Key_M);
     EXPECT_FALSE(s.window("SceneForm").isVisible());
     EXPECT_TRUE(s.window("Form1").isVisible());
