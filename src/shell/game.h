@@ -29,6 +29,9 @@ struct GameConfig {
     std::filesystem::path gameFolder;
     // Stands for the operating system's folder of the first-run marker.
     std::filesystem::path systemFolder;
+    // When set, what the game writes ("\Saves\...", "\Data\rec.cfg", "\conf.cfg")
+    // lives here instead of in the game folder, which is then only read.
+    std::filesystem::path playerFolder;
     char decimalSeparator = ',';
     int versionMajor = 0, versionMinor = 0, versionRevision = 0;
 };
