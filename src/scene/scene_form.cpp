@@ -11,7 +11,6 @@
 #include "scene/groundbait.h"
 #include "scene/rod.h"
 #include "scene/tackle.h"
-#include "shell/form1.h"
 #include "shell/game.h"
 #include "shell/save_game.h"
 #include "shell/sound.h"
@@ -263,13 +262,13 @@ void SceneForm::Image2_Click() {
     ResetTackle(game_);
     HideTackleOnLeave(game_);
     game_.fishing.GroundbaitPower = 0;
-    game_.window<Form1>().Show();
+    game_.form("Form1").Show();  // the main screen sits above the scene
     Hide();
 }
 
 void SceneForm::Label13_Click() {
     ResetTackle(game_);
-    game_.window<Form1>().Show();
+    game_.form("Form1").Show();  // the main screen sits above the scene
     Frame_Winner.Visible = false;
 }
 
