@@ -16,6 +16,7 @@
 #include "shell/save_game.h"
 #include "shell/sound.h"
 #include "shell/source.h"
+#include "tournaments/tournirs.h"
 
 namespace klev {
 
@@ -96,7 +97,7 @@ SceneForm::SceneForm(Game& game)
       HelpTimer(timer("HelpTimer", 30, [this] { HelpTimerTick(); })),
       Sound_T(timer("Sound_T", 15000, [&game] { AmbientSoundTick(game); })),
       Duel_T(timer("Duel_T", 1000, [] {})),
-      Tur_T(timer("Tur_T", 1000, [] {})),
+      Tur_T(timer("Tur_T", 1000, [&game] { TournamentTick(game); })),
       game_(game) {
     Width = 9600;
     Height = 7200;

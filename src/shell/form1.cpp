@@ -64,12 +64,17 @@ Form1::Form1(Game& game)
 }
 
 void Form1::SwitchMap(int step) {
-    ClearPlaceMarkers(game_);
     const Long count = Long(game_.loaded.MapList.size());
-    game_.place.MapIndex += step;
-    if (game_.place.MapIndex < 1) game_.place.MapIndex = count;
-    if (game_.place.MapIndex > count) game_.place.MapIndex = 1;
-    if (count == 0) return;
+    Long index = game_.place.MapIndex + step;
+    if (index < 1) index = count;
+    if (index > count) index = 1;
+    SwitchMapTo(index);
+}
+
+void Form1::SwitchMapTo(Long index) {
+    ClearPlaceMarkers(game_);
+    game_.place.MapIndex = index;
+    if (game_.loaded.MapList.empty()) return;
     game_.place.MapFolder = At(game_.loaded.MapList, game_.place.MapIndex, "MapList").Folder;
     ShowMap(game_);
 }

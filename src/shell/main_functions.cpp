@@ -11,7 +11,7 @@ namespace klev {
 namespace {
 
 std::string PlaceFolder(const Game& game) {
-    return "\\Data\\Maps\\" + game.place.MapFolder + "\\Loc" + std::to_string(game.place.PlaceNumber);
+    return data::PlaceFolder(game.place.MapFolder, game.place.PlaceNumber);
 }
 
 }  // namespace
@@ -36,6 +36,11 @@ void OpenPlaceFromMap(Game& game, int index) {
     game.place.PlaceNumber = index;
     OpenPlace(game);
     UpdateRodVisibility(game);
+    MarkRigButtons(game);
+}
+
+void MarkRigButtons(Game& game) {
+    SceneForm& scene = game.window<SceneForm>();
     const bool popl = game.save.RigMode == Rig::Float;
     const bool bles = game.save.RigMode == Rig::Lure;
     if (popl || bles) {

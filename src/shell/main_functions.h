@@ -13,5 +13,8 @@ void OpenPlaceFromMap(Game& game, int index);
 void OpenPlace(Game& game);
 // Reads the current place's settings into the shared state.
 void LoadPlaceConfig(Game& game);
+// The scene's rig buttons follow RigMode: the rig in use in red, the other
+// in black.
+void MarkRigButtons(Game& game);
 
 }  // namespace klev

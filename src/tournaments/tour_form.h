@@ -1,5 +1,7 @@
 #pragma once
-// Window `Tour_Form`.
+// The entry window `Tour_Form` («Информация о турнире»): the rule, the
+// target fish and the prize of the last opened tournament, the refusal
+// line, and the start and cancel labels.
 
 #include "forms/form.h"
 
@@ -12,9 +14,15 @@ public:
     static constexpr const char* Name = "Tour_Form";
     explicit Tour_Form(Game& game);
 
-
+    forms::Control& Label1;      // the rule
+    forms::Control& Tur_Fish;    // "Рыба: " + the target species
+    forms::Control& Tour_Prize;  // "Приз: " + the prize + " $"
+    forms::Control& info;        // refusals
+    forms::Control& Label3;      // "Начать": the entry
+    forms::Control& Label4;      // "Отмена"
 
 private:
+    void Bold(forms::Control* button);
     Game& game_;
 };
 
