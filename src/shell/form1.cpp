@@ -28,7 +28,7 @@ Form1::Form1(Game& game)
       Label2(label("Label2", "Рыболовная база", 10920, 2700, 1680, 480)),
       Label6(label("Label6", "О программе", 10920, 7320, 1680, 330)),
       Label5(label("Label5", "Выход", 10920, 7800, 1680, 330)),
-      Info(label("Info", "", 4320, 8460, 3360, 330)),
+      Info(label("Info", "", 1200, 90, 9600, 300)),
       Sobitia(timer("Sobitia", 1000, [&game] { TournamentCycle(game); })),
       game_(game) {
     Caption = "Клевница 2 ";

@@ -16,11 +16,11 @@ constexpr float Px = float(forms::TwipsPerPixel);
 
 Tour_Form::Tour_Form(Game& game)
     : forms::Form(game.timers, Name),
-      Label1(label("Label1", "побеждает игрок, поймавший наибольший экземпляр ", 70 * Px, 150 * Px, 420 * Px,
-                   26 * Px)),
-      Tur_Fish(label("Tur_Fish", "", 70 * Px, 186 * Px, 420 * Px, 30 * Px)),
-      Tour_Prize(label("Tour_Prize", "", 70 * Px, 222 * Px, 420 * Px, 30 * Px)),
-      info(label("info", "", 70 * Px, 266 * Px, 420 * Px, 26 * Px)),
+      Label1(label("Label1", "побеждает игрок, поймавший наибольший экземпляр ", 70 * Px, 148 * Px, 420 * Px,
+                   44 * Px)),
+      Tur_Fish(label("Tur_Fish", "", 70 * Px, 194 * Px, 420 * Px, 30 * Px)),
+      Tour_Prize(label("Tour_Prize", "", 70 * Px, 226 * Px, 420 * Px, 30 * Px)),
+      info(label("info", "", 70 * Px, 264 * Px, 420 * Px, 24 * Px)),
       Label3(label("Label3", "Начать", 120 * Px, 322 * Px, 130 * Px, 28 * Px)),
       Label4(label("Label4", "Отмена", 310 * Px, 322 * Px, 130 * Px, 28 * Px)),
       game_(game) {
