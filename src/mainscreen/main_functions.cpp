@@ -1,15 +1,13 @@
 #include "mainscreen/main_functions.h"
 
-#include "scene/place.h"
-
-#include "scene/scene_form.h"
-#include "mainscreen/form1.h"
 #include "base/inventory.h"
-#include "mainscreen/functions.h"
+#include "mainscreen/form1.h"
+#include "scene/place.h"
+#include "scene/scene_form.h"
 #include "shell/game.h"
-#include "shell/source.h"
 
 namespace klev {
+
 void OpenPlaceFromMap(Game& game, int index) {
     SceneForm& scene = game.window<SceneForm>();
     scene.Duel_Console.Visible = false;
@@ -30,12 +28,7 @@ void OpenPlaceFromMap(Game& game, int index) {
     game.place.PlaceNumber = index;
     OpenPlace(game);
     UpdateRodVisibility(game);
-    const bool popl = game.save.RigMode == Rig::Float;
-    const bool bles = game.save.RigMode == Rig::Lure;
-    if (popl || bles) {
-        scene.Butt_Popl.ForeColor = popl ? forms::Red : forms::Black;
-        scene.Butt_Bles.ForeColor = popl ? forms::Black : forms::Red;
-    }
+    MarkRigButtons(game);
 }
 
 }  // namespace klev

@@ -9,7 +9,7 @@ namespace klev {
 namespace {
 
 std::string PlaceFolder(const Game& game) {
-    return "\\Data\\Maps\\" + game.place.MapFolder + "\\Loc" + std::to_string(game.place.PlaceNumber);
+    return data::PlaceFolder(game.place.MapFolder, game.place.PlaceNumber);
 }
 
 }  // namespace
@@ -38,6 +38,16 @@ void LoadPlaceConfig(Game& game) {
     game.place.CastLineY = place.castLineY;
     game.place.SnagChance = place.snagChance;
     game.place.PlaceFish = place.fish;
+}
+
+void MarkRigButtons(Game& game) {
+    SceneForm& scene = game.window<SceneForm>();
+    const bool popl = game.save.RigMode == Rig::Float;
+    const bool bles = game.save.RigMode == Rig::Lure;
+    if (popl || bles) {
+        scene.Butt_Popl.ForeColor = popl ? forms::Red : forms::Black;
+        scene.Butt_Bles.ForeColor = popl ? forms::Black : forms::Red;
+    }
 }
 
 }  // namespace klev

@@ -10,5 +10,10 @@ class Game;
 void OpenPlace(Game& game);
 // Reads the current place's settings into the shared state.
 void LoadPlaceConfig(Game& game);
+// The rig buttons show the rig in use in red.
+void MarkRigButtons(Game& game);
+// The scene's rig buttons follow RigMode: the rig in use in red, the other
+// in black.
+void MarkRigButtons(Game& game);
 
 }  // namespace klev
