@@ -4,11 +4,15 @@
 #include <stdexcept>
 #include <string>
 
-namespace data {
+namespace klev {
 
 class FatalError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
+}  // namespace klev
+
+namespace data {
+using FatalError = klev::FatalError;
 }  // namespace data
