@@ -353,6 +353,24 @@ def _check(root, pictures_dir, p, summary):
                     im.load()
             except OSError as e:
                 p.add("resources/pictures/%s.png: %s" % (name, e))
+        # A rod frame replaces another without the image moving (a landing puts
+        # the rest frame where the bent one stood): they must all be one size.
+        rod_sizes = set()
+        for name in PROGRAM_PICTURES:
+            if name.lower().startswith("speen"):
+                try:
+                    with Image.open(os.path.join(pictures_dir, name + ".png")) as im:
+                        rod_sizes.add(im.size)
+                except OSError:
+                    pass
+        if len(rod_sizes) > 1:
+            p.add("resources/pictures: rod frames differ in size %s" % sorted(rod_sizes))
+        try:
+            with Image.open(os.path.join(pictures_dir, "scene_float.png")) as im:
+                if im.mode != "RGBA" or im.size[0] < 8 or im.size[1] < 24:
+                    p.add("resources/pictures/scene_float.png: %s %s is no float to see" % (im.mode, im.size))
+        except OSError:
+            pass  # reported with the other program pictures
         extra = set(os.path.splitext(f)[0] for f in os.listdir(pictures_dir)) - set(PROGRAM_PICTURES)
         if extra:
             p.add("resources/pictures: unexpected files %s" % sorted(extra))
