@@ -18,6 +18,8 @@ shots=(
   "base           5   wait 3000;click Form1.Butt_base"
   "transition     4.4 wait 3000;click Form1.Butt_base;click Base.But_shop"
   "shop           7   wait 3000;click Form1.Butt_base;click Base.But_shop"
+  "base_hover     5   wait 3000;click Form1.Butt_base;move Base.But_Order"
+  "shop_lures     7   wait 3000;click Form1.Butt_base;click Base.But_shop;wait 1800;click ShopFr.Razdel_B(3);select ShopFr.List_Bles 0"
   "bar            7   wait 3000;click Form1.Butt_base;click Base.but_pub"
   "fishery        7   wait 3000;click Form1.Butt_base;click Base.but_fishery"
   "evaluation     6   wait 3000;click Form1.Butt_base;click Base.but_oc"
