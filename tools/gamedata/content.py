@@ -148,7 +148,7 @@ MAPS = [
     dict(folder="river", title="Река Быстрица", note="Быстрая река с перекатами", places=[
         dict(name="Перекат", near=(95, 200),
              look=dict(time="noon", season="summer", far="meadow", extras=["current"], near="stones"),
-             cast=185, shore=330, snag=3,
+             cast=185, shore=330, snag=2,
              fish=[("голавль", 70), ("жерех", 30), ("усач", 10), ("уклейка", 100), ("плотва", 50)]),
         dict(name="Омут под обрывом", near=(250, 120),
              look=dict(time="evening", season="summer", far="cliff", extras=[], near="grass"),
@@ -160,7 +160,7 @@ MAPS = [
              fish=[("язь", 60), ("голавль", 40), ("окунь", 60), ("щука", 25), ("сом", 5)]),
         dict(name="Излучина", near=(520, 200),
              look=dict(time="morning", season="autumn", far="mixed", extras=["reeds_right"], near="sand"),
-             cast=145, shore=290, snag=3,
+             cast=145, shore=290, snag=2,
              fish=[("судак", 40), ("жерех", 40), ("усач", 6), ("лещ", 30), ("плотва", 70)]),
         dict(name="Затон", near=(600, 400),
              look=dict(time="noon", season="spring", far="bare", extras=["reeds_left"], near="grass"),
