@@ -19,6 +19,8 @@ from paint import Canvas, Linear, Radial, blob, catmull, mix, rng_for, shade
 # the hall itself, so the two meet without a seam, and the floor starts where
 # their table ends.
 CREW_BOX = (40, 80, 640, 380)
+HALL_WARMTH = 0.12
+HALL_VIGNETTE = 0.5
 
 
 def bar_hall():
@@ -63,8 +65,8 @@ def bar_hall():
     cv.ellipse(440, 220, 20, 20, "#5a3a22")
     hanging_lamp(cv, 300, 40)
     hanging_lamp(cv, 620, 40)
-    cv.rect(0, 0, 800, 560, (255, 200, 140, 1.0), alpha=0.12, mode="multiply")
-    cv.vignette(0.5)
+    cv.rect(0, 0, 800, 560, (255, 200, 140, 1.0), alpha=HALL_WARMTH, mode="multiply")
+    cv.vignette(HALL_VIGNETTE)
     return cv.image("RGB")
 
 
@@ -246,7 +248,16 @@ def pubcrew(hall):
                       (438, table_y + 2, "#e2ae8c"), (546, table_y + 4, "#e8b898")):
         cv.ellipse(hx, hy, 11, 8, Radial((hx - 3, hy - 3), 12, [(0, shade(s, 1.1)), (1, shade(s, 0.72))]))
     x0, y0, x1, y1 = CREW_BOX
-    crew = cv.image("RGBA").resize((x1 - x0, y1 - y0), Image.LANCZOS)
+    crew = np.asarray(cv.image("RGBA").resize((x1 - x0, y1 - y0), Image.LANCZOS)).astype(np.float32)
+    # The hall's warm light and its vignette fall on the regulars too, or the
+    # edge of their picture shows.
+    warm = (1 - HALL_WARMTH) + HALL_WARMTH * np.array([255, 200, 140], np.float32) / 255
+    yy, xx = np.mgrid[y0:y1, x0:x1].astype(np.float32) + 0.5
+    w, h = hall.size
+    d = np.sqrt(((xx / w - 0.5) * 2) ** 2 + ((yy / h - 0.5) * 2) ** 2) / math.sqrt(2)
+    keep = 1 - np.clip(d, 0, 1) ** 2 * HALL_VIGNETTE
+    crew[..., :3] *= warm * keep[..., None]
+    crew = Image.fromarray(np.clip(crew + 0.5, 0, 255).astype(np.uint8), "RGBA")
     back = hall.crop(CREW_BOX).convert("RGBA")
     return Image.alpha_composite(back, crew).convert("RGB")
 
