@@ -92,6 +92,9 @@ void GameHost::syncAll() {
         w->raise();
         w->activateWindow();
     }
+    if (!sceneOverlay_)
+        if (FormWindow* scene = window("SceneForm")) sceneOverlay_ = new SceneOverlay(*scene, game_);
+    if (sceneOverlay_) sceneOverlay_->follow();
 }
 
 bool GameHost::deliver(forms::Form& form, forms::Event event, const std::string& control,

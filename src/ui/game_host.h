@@ -15,7 +15,10 @@
 #include <string>
 #include <vector>
 
+#include <QPointer>
+
 #include "ui/form_window.h"
+#include "ui/scene_overlay.h"
 #include "ui/picture_cache.h"
 
 namespace klev {
@@ -85,6 +88,7 @@ private:
     std::optional<std::int64_t> armedFor_;
     PictureCache pictures_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
+    QPointer<SceneOverlay> sceneOverlay_;  // a child of the scene's window
     int depth_ = 0;
     bool finished_ = false;
     int exitCode_ = 0;
