@@ -63,7 +63,7 @@ SceneForm::SceneForm(Game& game)
       Info_Display(label("Info_Display", "", 3360, 5760, 3255, 375)),
       ZoneSlack(label("ZoneSlack", "", 3360, 6145, 735, 135)),
       ZoneOver(label("ZoneOver", "", 6000, 6145, 615, 135)),
-      HerboLine(label("HerboLine", "", 3360, 6280, 10, 135)),
+      HerboLine(label("HerboLine", "", 3360, 6280, 1695, 135)),
       RigCaption(label("RigCaption", "режим ловли", 7680, 5850, 1800, 300)),
       Butt_Popl(label("Butt_Popl", "поплавок", 7800, 6210, 1440, 300)),
       Butt_Bles(label("Butt_Bles", "блесна", 7800, 6570, 1440, 300)),

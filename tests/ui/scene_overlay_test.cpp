@@ -1,6 +1,7 @@
 // The scene's overlay: the line is drawn only while the tackle is in the
 // water, it runs from the rod tip to the float, and a fish leaving the bait
-// gets a cue; the overlay never changes the game.
+// gets a cue, nibbles and the four bites are drawn apart; the overlay never
+// changes the game.
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,69 @@ TEST(SceneOverlay, AFishLeavingTheBaitGetsACueAndTheDrawsStayTheGames) {
     ASSERT_FALSE(o.cues().empty());
     EXPECT_EQ(o.cues().back().text, QString::fromUtf8("Рыба ушла"));
     EXPECT_TRUE(o.drawsLine()) << "the float still lies in the water";
+}
+
+}  // namespace
+
+namespace {
+
+// A nibble, then a bite of the given kind. The draws: the search finds the
+// perch and draws its weight; the nibble tick (the float bobs 35 twips) has
+// the perch bite (r110 = 110, r3 = 3, r50 = 1), then the kind and the next
+// interval (100 ms); a drift draws its directions and steps (down, down, 10, 10).
+std::string BiteScript(int kind) {
+    const char* kinds[] = {"", "0 0 0 0 0.5 0.5", "0.25 0", "0.5 0", "0.75 0"};
+    return std::string("rnd 0.4 0 0 0.2 0.5 0.5 0.5 0.999 0.7 0 ") + kinds[kind] + "\n";
+}
+
+TEST(SceneOverlay, NibblesAndEachBiteKindLookDifferent) {
+    struct Case {
+        int kind;
+        const char* what;
+    };
+    for (const Case c : {Case{1, "drift"}, Case{2, "pulled under"}, Case{3, "bobbing"}, Case{4, "rising"}}) {
+        SCOPED_TRACE(c.what);
+        Scene s;
+        s.t.run("keypress SceneForm 32\nadvance 500\n");
+        const QPointF rest = s.look().tackle();
+        s.t.run(BiteScript(c.kind) + "advance 300\n");
+        s.look();
+        s.t.run("advance 200\n");  // the nibble tick: the bite is decided, the float bobbed down
+        ASSERT_EQ(s.t.print("BiteActive"), "true");
+        EXPECT_NEAR(s.look().tackle().y() - rest.y(), 35 * 3 / 15.0, 0.01) << "a nibble's bob is drawn three times over";
+        // Ten bite ticks of 30 ms after the first one at 100 ms.
+        double most = 0;
+        QPointF last;
+        bool floatShown = true, lineShown = true;
+        for (int t = 0; t < 11; ++t) {
+            s.t.run(t == 0 ? "advance 100\n" : "advance 30\n");
+            ui::SceneOverlay& o = s.look();
+            most = std::max(most, std::abs(o.tackle().y() - rest.y()));
+            last = o.tackle();
+            floatShown = o.drawsFloat();
+            lineShown = o.drawsLine();
+        }
+        EXPECT_TRUE(lineShown);
+        switch (c.kind) {
+            case 1:  // the float slides away, 10 twips a tick each way
+                EXPECT_TRUE(floatShown);
+                EXPECT_NEAR(last.x(), rest.x() - 100 / 15.0, 0.01);
+                break;
+            case 2:  // gone under: no float, the line runs to the spot
+                EXPECT_FALSE(floatShown);
+                break;
+            case 3:  // fast bobs of 7 pixels
+                EXPECT_TRUE(floatShown);
+                EXPECT_NEAR(most, 7, 0.01);
+                EXPECT_NEAR(last.x(), rest.x(), 0.01);
+                break;
+            case 4:  // the float lifts as its body lengthens a twip a tick
+                EXPECT_TRUE(floatShown);
+                EXPECT_LT(last.y(), rest.y() + 7 - 2);
+                break;
+        }
+        EXPECT_EQ(s.t.run("rndleft\n"), "0\n");
+    }
 }
 
 }  // namespace
