@@ -13,7 +13,8 @@ namespace data {
 constexpr long long LongMin = -2147483648LL;
 constexpr long long LongMax = 2147483647LL;
 
-// Rounds to the nearest whole number, halves to the even neighbour.
+// Rounds to the nearest whole number, halves to the even neighbour; values
+// beyond the range of long long saturate, NaN gives 0.
 long long RoundHalfEven(double value);
 
 // Strict: the whole text (blanks around allowed) must be a number in the

@@ -1,9 +1,15 @@
 #include "data/text_file.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "data/numbers.h"
 #include "data/text_codec.h"
@@ -30,11 +36,55 @@ std::vector<std::string> SplitLines(const std::string& bytes) {
     return lines;
 }
 
+namespace {
+
+// Larger files are no text file of the game; reading them could exhaust memory.
+constexpr off_t MaxTextFile = off_t(64) << 20;
+
+std::size_t LineOfByte(const std::string& bytes) {
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))) ++line;
+    return line;
+}
+
+}  // namespace
+
 TextReader::TextReader(const std::filesystem::path& file, std::string shownName)
     : shownName_(std::move(shownName)) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw FatalError("File not found: " + shownName_);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR) throw FatalError("File not found: " + shownName_);
+        throw FatalError(shownName_ + ": cannot open: " + std::strerror(error));
+    }
+    std::string bytes;
+    std::string problem;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) problem = std::string(": cannot read: ") + std::strerror(errno);
+    else if (S_ISDIR(info.st_mode)) problem = ": is a folder, not a file";
+    else if (!S_ISREG(info.st_mode)) problem = ": is not a regular file";
+    else if (info.st_size > MaxTextFile) problem = ": too large for a text file of the game";
+    else {
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got == 0) break;
+            if (got < 0) {
+                if (errno == EINTR) continue;
+                const int error = errno;
+                problem = ", line " + std::to_string(LineOfByte(bytes)) + ": read error: " + std::strerror(error);
+                break;
+            }
+            bytes.append(buffer, std::size_t(got));
+            if (off_t(bytes.size()) > MaxTextFile) {
+                problem = ": too large for a text file of the game";
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    if (!problem.empty()) throw FatalError(shownName_ + problem);
     lines_ = SplitLines(bytes);
 }
 
@@ -59,7 +109,14 @@ long long TextReader::readStrictInt(char sep) {
     return *v;
 }
 
-long long TextReader::readLenientInt() { return LenientInteger(readLine()); }
+long long TextReader::readLenientInt() {
+    const std::string text = readLine();
+    // Text without a leading number reads as 0; a number beyond the Long
+    // range is an overflow like everywhere else.
+    const double v = LenientNumber(text);
+    if (v < double(LongMin) - 0.5 || v >= double(LongMax) + 0.5) fail("overflow");
+    return RoundHalfEven(v);
+}
 
 bool TextReader::readBoolean(char sep) {
     const std::string text = readLine();
@@ -71,7 +128,7 @@ void TextReader::fail(const std::string& what) const { failAt(next_, what); }
 
 void TextReader::failAt(std::size_t line, const std::string& what) const {
     std::string msg = shownName_ + ", line " + std::to_string(line) + ": " + what;
-    if (line >= 1 && line <= lines_.size()) msg += ": \"" + lines_[line - 1] + "\"";
+    if (line >= 1 && line <= lines_.size()) msg += ": \"" + Printable(lines_[line - 1], QuotedChars) + "\"";
     throw FatalError(msg);
 }
 

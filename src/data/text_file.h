@@ -32,6 +32,9 @@ public:
     long long readLenientInt();
     bool readBoolean(char sep);
 
+    // A failure quotes at most this many characters of its line.
+    static constexpr std::size_t QuotedChars = 200;
+
     // Fails on the line read last.
     [[noreturn]] void fail(const std::string& what) const;
     [[noreturn]] void failAt(std::size_t line, const std::string& what) const;

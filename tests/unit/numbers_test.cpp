@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include <locale>
 #include <optional>
 
@@ -21,6 +24,15 @@ TEST(Numbers, HalvesRoundToTheEvenNeighbour) {
     EXPECT_EQ(RoundHalfEven(-3.5), -4);
     EXPECT_EQ(RoundHalfEven(2.5000001), 3);
     EXPECT_EQ(RoundHalfEven(2.4999999), 2);
+}
+
+TEST(Numbers, RoundingSaturatesBeyondTheWholeNumberRange) {
+    constexpr long long max = std::numeric_limits<long long>::max(), min = std::numeric_limits<long long>::min();
+    const std::pair<double, long long> cases[] = {
+        {9.2e18, 9200000000000000000LL}, {9.3e18, max}, {1e300, max}, {HUGE_VAL, max},
+        {-9.3e18, min},                  {-HUGE_VAL, min}, {std::nan(""), 0}, {-9223372036854775808.0, min},
+    };
+    for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundHalfEven(value), rounded) << value;
 }
 
 TEST(Numbers, StrictIntegerTakesANumberInTheUsersLocale) {
