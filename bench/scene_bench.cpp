@@ -18,7 +18,7 @@ namespace {
 
 constexpr long long VirtualHour = 3600LL * 1000;
 
-void Rig(klev::Variables& v) {
+void Rig(klev::SaveData& v) {
     auto keep = [](std::vector<klev::TackleItem>& list, klev::Long& slot, const klev::TackleItem& item) {
         if (list.empty()) list.push_back(item);
         if (slot == 0) slot = 1;
@@ -56,7 +56,7 @@ public:
     // One cast and whatever follows it, up to a landing, an escape, a
     // retrieve to the shore or a quiet float given up.
     void Trip() {
-        Rig(t_.game().vars);
+        Rig(t_.game().save);
         if (is("Snagged")) command("keypress SceneForm 120");
         if (roll(6) == 0) command(roll(2) ? "click SceneForm.Butt_Bles" : "click SceneForm.Butt_Popl");
         if (roll(5) == 0) command("keypress SceneForm 110");
@@ -120,6 +120,6 @@ int main() {
     const double wallMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wallStart).count();
     const long long virtualMs = player.now() - start;
     std::printf("virtual time %lld ms, wall time %.1f ms, ratio %.0fx, fish landed %zu\n", virtualMs, wallMs,
-                double(virtualMs) / wallMs, t.game().vars.CaughtFish.size());
+                double(virtualMs) / wallMs, t.game().save.CaughtFish.size());
     return 0;
 }

@@ -5,7 +5,7 @@
 namespace klev {
 
 Kafe::Kafe(Game& game)
-    : forms::Form(game.timers, "Kafe"),
+    : forms::Form(game.timers, Name),
       Image1(add(forms::Kind::Image, "Image1", 600, 1200, 9600, 4500)),
 
       game_(game) {

@@ -9,6 +9,7 @@ class Game;
 
 class Kafe : public forms::Form {
 public:
+    static constexpr const char* Name = "Kafe";
     explicit Kafe(Game& game);
 
     forms::Control& Image1;  // the four regulars

@@ -28,7 +28,7 @@ forms::Control& Building(forms::Control& c) {
 }  // namespace
 
 Base::Base(Game& game)
-    : forms::Form(game.timers, "Base"),
+    : forms::Form(game.timers, Name),
       But_shop(Building(add(Kind::Image, "But_shop", 40 * Px, 60 * Px, 200 * Px, 150 * Px))),
       but_fishery(Building(add(Kind::Image, "but_fishery", 300 * Px, 60 * Px, 200 * Px, 150 * Px))),
       but_pub(Building(add(Kind::Image, "but_pub", 560 * Px, 60 * Px, 200 * Px, 150 * Px))),
@@ -44,7 +44,7 @@ Base::Base(Game& game)
     Width = 12000;
     Height = 8400;
     BackColor = 0x406850;
-    Source& source = game.source();
+    Source& source = game.window<Source>();
     Image1.setPicture(source.Fixed("icon_things"));
     Image2.setPicture(source.Fixed("icon_fish"));
     Image3.setPicture(source.Fixed("icon_map"));
@@ -60,7 +60,7 @@ Base::Base(Game& game)
     on("but_pub", Event::Click, [this] { GoTo("pub"); });
     on("but_fishery", Event::Click, [this] { GoTo("fishery"); });
     on("but_oc", Event::Click, [this] { but_oc_Click(); });
-    on("But_Order", Event::Click, [&game] { game.desk().Show(); });
+    on("But_Order", Event::Click, [&game] { game.window<Desk>().Show(); });
     on("Image1", Event::Click, [&game] { OpenInventoryFromBase(game); });
     on("Image2", Event::Click, [&game] { ShowCaughtFish(game); });
     on("Image3", Event::Click, [this] { Hide(); });
@@ -87,21 +87,21 @@ void Base::Hover(const std::string& control, const std::string& caption) {
 }
 
 void Base::GoTo(const std::string& destination) {
-    game_.vars.BaseDestination = destination;
+    game_.place.BaseDestination = destination;
     Hide();
     ShowBaseTransition(game_);
 }
 
 void Base::but_oc_Click() {
-    Fish_Ocenka& evaluation = game_.fishOcenka();
+    Fish_Ocenka& evaluation = game_.window<Fish_Ocenka>();
     evaluation.List1.clear();
     evaluation.Show();
 }
 
 void Base::Label1_Click() {
-    Records& records = game_.records();
+    Records& records = game_.window<Records>();
     records.List1.clear();
-    for (const FishRecord& entry : game_.vars.RecordBook)
+    for (const FishRecord& entry : game_.book.RecordBook)
         records.List1.addItem(entry.Name + ": " + game_.numberText(double(entry.Weight) / 1000.0) +
                               " кг. Поймал: " + entry.Holder);
     records.Show();

@@ -14,6 +14,7 @@ class Game;
 
 class Base : public forms::Form {
 public:
+    static constexpr const char* Name = "Base";
     explicit Base(Game& game);
 
     forms::Control& But_shop;     // tackle shop

@@ -2,7 +2,7 @@
 
 #include "base/fish_ocenka.h"
 #include "base/trofei.h"
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 #include "data/numbers.h"
 #include "shell/game.h"
 
@@ -16,13 +16,12 @@ bool IsRareSpecies(const std::string& speciesName) {
 
 // Enters `fish` into every records-book entry of its species that it beats.
 void CheckRecords(Game& game, const FishRecord& fish) {
-    Variables& v = game.vars;
-    forms::Control& list = game.fishOcenka().List1;
-    for (FishRecord& record : v.RecordBook) {
+    forms::Control& list = game.window<Fish_Ocenka>().List1;
+    for (FishRecord& record : game.book.RecordBook) {
         if (record.Name != fish.PictureKey || fish.Weight <= record.Weight) continue;
         list.addItem("Ваш " + fish.Name + " был занесен");
         list.addItem("в книгу рекордов");
-        record.Holder = v.PlayerName;
+        record.Holder = game.save.PlayerName;
         record.Weight = fish.Weight;
     }
 }
@@ -56,22 +55,21 @@ void RemoveSoldFish(std::vector<FishRecord>& net, Long i) {
 }
 
 void SellFish(Game& game, Long i) {
-    Variables& v = game.vars;
-    const FishRecord& fish = At(v.CaughtFish, i, "CaughtFish");
+    const FishRecord& fish = At(game.save.CaughtFish, i, "CaughtFish");
     if (fish.PriceWeightUnit == 0)
         throw data::FatalError("Division by zero: the price unit of " + fish.Name + " is 0 g");
     const double price = double(fish.Weight) / double(fish.PriceWeightUnit) * double(fish.PricePerUnit);
-    v.PlayerMoney = data::RoundHalfEven(double(v.PlayerMoney) + price);
-    forms::Control& list = game.fishOcenka().List1;
+    game.save.PlayerMoney = data::RoundHalfEven(double(game.save.PlayerMoney) + price);
+    forms::Control& list = game.window<Fish_Ocenka>().List1;
     list.addItem("Вы продали: " + fish.Name + " за");
     list.addItem(game.numberText(price) + " $");
-    RemoveSoldFish(v.CaughtFish, i);
+    RemoveSoldFish(game.save.CaughtFish, i);
 }
 
 // One pass over the keep-net from the first fish: records check, then the
 // sale of the first fish big enough. True when a fish was sold.
 bool EvaluationPass(Game& game) {
-    std::vector<FishRecord>& net = game.vars.CaughtFish;
+    std::vector<FishRecord>& net = game.save.CaughtFish;
     for (Long i = 1; i <= Long(net.size()); ++i) {
         const FishRecord& fish = At(net, i, "CaughtFish");
         CheckRecords(game, fish);
@@ -86,9 +84,9 @@ bool EvaluationPass(Game& game) {
 }  // namespace
 
 void ShowCaughtFish(Game& game) {
-    Trofei& window = game.trofei();
+    Trofei& window = game.window<Trofei>();
     window.FillList();
-    const Long count = Long(game.vars.CaughtFish.size());
+    const Long count = Long(game.save.CaughtFish.size());
     if (count > 0) window.ShowFish(count);
     window.Show();
 }
@@ -96,9 +94,9 @@ void ShowCaughtFish(Game& game) {
 void EvaluateCatch(Game& game) {
     // Every sale starts the scan again from the first fish with the keep-net
     // as the sale left it.
-    while (!game.vars.CaughtFish.empty() && EvaluationPass(game)) {
+    while (!game.save.CaughtFish.empty() && EvaluationPass(game)) {
     }
-    game.fishOcenka().List1.addItem("Оценка завершена");
+    game.window<Fish_Ocenka>().List1.addItem("Оценка завершена");
 }
 
 }  // namespace klev

@@ -15,7 +15,7 @@ constexpr forms::Color ListPaper = 0xE6F2F8;
 }  // namespace
 
 Fish_Ocenka::Fish_Ocenka(Game& game)
-    : forms::Form(game.timers, "Fish_Ocenka"),
+    : forms::Form(game.timers, Name),
       Label1(label("Label1", "Оценить рыбу::", 600, 240, 7200, 600)),
       List1(add(Kind::ListBox, "List1", 600, 960, 7200, 4080)),
       Label3(label("Label3", "Начать оценку", 600, 5220, 3000, 480)),

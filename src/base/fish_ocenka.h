@@ -12,6 +12,7 @@ class Game;
 
 class Fish_Ocenka : public forms::Form {
 public:
+    static constexpr const char* Name = "Fish_Ocenka";
     explicit Fish_Ocenka(Game& game);
 
     forms::Control& Label1;  // "Оценить рыбу::"

@@ -8,7 +8,7 @@ namespace klev {
 using forms::Event;
 
 Fishery::Fishery(Game& game)
-    : forms::Form(game.timers, "Fishery"),
+    : forms::Form(game.timers, Name),
       Label3(label("Label3",
                    "Здесь вы можете продать всю свою рыбу по общей цене. Стоимость одного киллограма - 1$", 600,
                    300, 7200, 1200)),
@@ -44,21 +44,20 @@ Fishery::Fishery(Game& game)
 }
 
 void Fishery::Label6_DblClick() {
-    Variables& v = game_.vars;
-    if (v.CaughtFish.empty()) {
+    if (game_.save.CaughtFish.empty()) {
         Label7.Caption = "Нет у тебя рыбы!";
         return;
     }
     Long total = 0;
-    for (const FishRecord& fish : v.CaughtFish) total += fish.Weight;
+    for (const FishRecord& fish : game_.save.CaughtFish) total += fish.Weight;
     if (total < 1000) {
         Label7.Caption = "Даже на киллограм не хватает!";
         return;
     }
     const Long dollars = total / 1000;  // whole kilograms; total is at least 1000 here
-    v.PlayerMoney += dollars;
+    game_.save.PlayerMoney += dollars;
     Label7.Caption = "Вы продали всю рыбу на " + data::IntText(dollars) + " $";
-    v.CaughtFish.clear();
+    game_.save.CaughtFish.clear();
 }
 
 }  // namespace klev

@@ -12,6 +12,7 @@ class Game;
 
 class Fishery : public forms::Form {
 public:
+    static constexpr const char* Name = "Fishery";
     explicit Fishery(Game& game);
 
     forms::Control& Label3;  // the description

@@ -34,7 +34,7 @@ forms::Control& ItemPicture(forms::Control& c) {
 }  // namespace
 
 InvenFr::InvenFr(Game& game)
-    : forms::Form(game.timers, "InvenFr"),
+    : forms::Form(game.timers, Name),
       Label6(label("Label6",
                    "В этой форме вы можете управлять своими вещами. Кликните на любое окошко, чтобы получить "
                    "список соответствующих предметов.",
@@ -97,23 +97,29 @@ InvenFr::InvenFr(Game& game)
 }
 
 void InvenFr::Own_Inv() {
-    Variables& v = game_.vars;
-    v.InvShowsRods = v.InvShowsLines = v.InvShowsLures = v.InvShowsBaits = v.InvShowsGroundbaits = false;
+    InvShowsRods = InvShowsLines = InvShowsLures = InvShowsBaits = InvShowsGroundbaits = false;
+}
+
+void InvenFr::reflect(forms::VarVisitor& v) {
+    v.field("InvShowsRods", InvShowsRods);
+    v.field("InvShowsLines", InvShowsLines);
+    v.field("InvShowsLures", InvShowsLures);
+    v.field("InvShowsBaits", InvShowsBaits);
+    v.field("InvShowsGroundbaits", InvShowsGroundbaits);
 }
 
 void InvenFr::OpenPickList(PickKind kind, float left, float top) {
-    Variables& v = game_.vars;
     List1.Visible = true;
     List1.Top = top;
     List1.Left = left;
     Own_Inv();
     const std::vector<TackleItem>* owned = nullptr;
     switch (kind) {
-        case PickKind::Rods: v.InvShowsRods = true, owned = &v.OwnedRods; break;
-        case PickKind::Lines: v.InvShowsLines = true, owned = &v.OwnedLines; break;
-        case PickKind::Lures: v.InvShowsLures = true, owned = &v.OwnedLures; break;
-        case PickKind::Baits: v.InvShowsBaits = true, owned = &v.OwnedBaits; break;
-        case PickKind::Groundbaits: v.InvShowsGroundbaits = true, owned = &v.OwnedGroundbaits; break;
+        case PickKind::Rods: InvShowsRods = true, owned = &game_.save.OwnedRods; break;
+        case PickKind::Lines: InvShowsLines = true, owned = &game_.save.OwnedLines; break;
+        case PickKind::Lures: InvShowsLures = true, owned = &game_.save.OwnedLures; break;
+        case PickKind::Baits: InvShowsBaits = true, owned = &game_.save.OwnedBaits; break;
+        case PickKind::Groundbaits: InvShowsGroundbaits = true, owned = &game_.save.OwnedGroundbaits; break;
     }
     List1.clear();
     for (const TackleItem& item : *owned) List1.addItem(item.Name);
@@ -122,29 +128,27 @@ void InvenFr::OpenPickList(PickKind kind, float left, float top) {
 void InvenFr::List1_Click() {
     // Only a click on an entry chooses anything.
     if (List1.ListIndex < 0) return;
-    const Variables& v = game_.vars;
     const std::string text = List1.currentText();
     const Long k = Long(List1.ListIndex) + 1;
-    if (v.InvShowsRods && !v.OwnedRods.empty() && ChooseRod(text)) return;
-    if (v.InvShowsLures && !v.OwnedLures.empty()) {
-        if (k <= Long(v.OwnedLures.size())) ChooseLure(k);
-    } else if (v.InvShowsBaits && !v.OwnedBaits.empty()) {
+    if (InvShowsRods && !game_.save.OwnedRods.empty() && ChooseRod(text)) return;
+    if (InvShowsLures && !game_.save.OwnedLures.empty()) {
+        if (k <= Long(game_.save.OwnedLures.size())) ChooseLure(k);
+    } else if (InvShowsBaits && !game_.save.OwnedBaits.empty()) {
         // The pick list may be older than the list: the scene can use up a
         // bait while it stays open. An entry past the end chooses nothing.
-        if (k <= Long(v.OwnedBaits.size())) ChooseBait(k);
-    } else if (v.InvShowsGroundbaits && !v.OwnedGroundbaits.empty()) {
-        if (k <= Long(v.OwnedGroundbaits.size())) ChooseGroundbait(k);
-    } else if (v.InvShowsLines && !v.OwnedLines.empty()) {
+        if (k <= Long(game_.save.OwnedBaits.size())) ChooseBait(k);
+    } else if (InvShowsGroundbaits && !game_.save.OwnedGroundbaits.empty()) {
+        if (k <= Long(game_.save.OwnedGroundbaits.size())) ChooseGroundbait(k);
+    } else if (InvShowsLines && !game_.save.OwnedLines.empty()) {
         ChooseLine(text);
     }
 }
 
 bool InvenFr::ChooseRod(const std::string& text) {
-    Variables& v = game_.vars;
-    for (std::size_t i = 0; i < v.OwnedRods.size(); ++i) {
-        if (v.OwnedRods[i].Name != text) continue;
-        Sp_pic.setPicture(LoadItemPicture(game_, "\\images\\sp_" + v.OwnedRods[i].Name + ".jpg"));
-        v.RodSlot = Long(i) + 1;
+    for (std::size_t i = 0; i < game_.save.OwnedRods.size(); ++i) {
+        if (game_.save.OwnedRods[i].Name != text) continue;
+        Sp_pic.setPicture(LoadItemPicture(game_, "\\images\\sp_" + game_.save.OwnedRods[i].Name + ".jpg"));
+        game_.save.RodSlot = Long(i) + 1;
         List1.Visible = false;
         return true;
     }
@@ -152,44 +156,40 @@ bool InvenFr::ChooseRod(const std::string& text) {
 }
 
 void InvenFr::ChooseLure(Long k) {
-    Variables& v = game_.vars;
-    const TackleItem& lure = At(v.OwnedLures, k, "OwnedLures");
+    const TackleItem& lure = At(game_.save.OwnedLures, k, "OwnedLures");
     Bles_Pic.setPicture(LoadItemPicture(game_, "\\images\\bl_" + lure.Name + ".jpg"));
     Bles_Raz.Caption = "Размер: " + lure.SizeName;
-    v.LureSlot = k;
+    game_.save.LureSlot = k;
     List1.Visible = false;
 }
 
 void InvenFr::ChooseBait(Long k) {
-    Variables& v = game_.vars;
-    const TackleItem& bait = At(v.OwnedBaits, k, "OwnedBaits");
+    const TackleItem& bait = At(game_.save.OwnedBaits, k, "OwnedBaits");
     Nas_pic.setPicture(LoadItemPicture(game_, "\\images\\" + bait.Name + ".jpg"));
     Nas_Kol.Caption = "Осталось: " + data::IntText(bait.Amount);
-    v.BaitSlot = k;
+    game_.save.BaitSlot = k;
     List1.Visible = false;
 }
 
 void InvenFr::ChooseGroundbait(Long k) {
-    Variables& v = game_.vars;
-    const TackleItem& groundbait = At(v.OwnedGroundbaits, k, "OwnedGroundbaits");
+    const TackleItem& groundbait = At(game_.save.OwnedGroundbaits, k, "OwnedGroundbaits");
     // The packs of the shop carry the pictures; a pack is known by its price, a tenth of the power.
-    ShopFr& shop = game_.shopFr();
+    ShopFr& shop = game_.window<ShopFr>();
     int pack = 0;
     for (int i = 0; i <= 3; ++i)
         if (data::LenientNumber(shop.prik_im[i].Tag) == double(groundbait.Power) / 10.0) pack = i;
     Prik_Pic.setPicture(shop.prik_im[pack].picture());
     Prik_Kol.Caption = "Осталось: " + data::IntText(groundbait.Amount);
-    v.GroundbaitSlot = k;
+    game_.save.GroundbaitSlot = k;
     List1.Visible = false;
 }
 
 void InvenFr::ChooseLine(const std::string& text) {
-    Variables& v = game_.vars;
-    for (std::size_t i = 0; i < v.OwnedLines.size(); ++i) {
-        if (v.OwnedLines[i].Name != text) continue;
+    for (std::size_t i = 0; i < game_.save.OwnedLines.size(); ++i) {
+        if (game_.save.OwnedLines[i].Name != text) continue;
         Leska_Naz.Caption = text;
-        Leska_Kol.Caption = "Осталось: " + data::IntText(v.OwnedLines[i].LineLength) + " м";
-        v.LineSlot = Long(i) + 1;
+        Leska_Kol.Caption = "Осталось: " + data::IntText(game_.save.OwnedLines[i].LineLength) + " м";
+        game_.save.LineSlot = Long(i) + 1;
         List1.Visible = false;
         return;
     }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "forms/form.h"
-#include "shell/structures.h"
+#include "model/records.h"
 
 namespace klev {
 
@@ -16,6 +16,7 @@ class Game;
 
 class InvenFr : public forms::Form {
 public:
+    static constexpr const char* Name = "InvenFr";
     explicit InvenFr(Game& game);
 
     forms::Control& Label6;  // what the window is for
@@ -49,6 +50,7 @@ public:
 
     // Clears the five pick-list flags InvShows*.
     void Own_Inv();
+    void reflect(forms::VarVisitor& v) override;
 
 private:
     enum class PickKind { Rods, Lines, Lures, Baits, Groundbaits };
@@ -61,6 +63,9 @@ private:
     void ChooseLine(const std::string& text);
     void Label5_Click();
     Game& game_;
+    // Which kind of tackle the pick list shows.
+    bool InvShowsRods = false, InvShowsLines = false, InvShowsLures = false, InvShowsBaits = false,
+         InvShowsGroundbaits = false;
 };
 
 }  // namespace klev

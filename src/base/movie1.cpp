@@ -9,7 +9,7 @@
 namespace klev {
 
 Movie1::Movie1(Game& game)
-    : forms::Form(game.timers, "Movie1"),
+    : forms::Form(game.timers, Name),
       Image1(add(forms::Kind::Image, "Image1", 60, 60, 6000, 4500)),
       Timer1(timer("Timer1", 1500, [this] { Timer1_Timer(); })),
       game_(game) {
@@ -22,22 +22,22 @@ Movie1::Movie1(Game& game)
 void Movie1::Timer1_Timer() {
     Hide();
     Timer1.setEnabled(false);
-    const std::string& destination = game_.vars.BaseDestination;
+    const std::string& destination = game_.place.BaseDestination;
     // The bar's own reset for a visit belongs to the bar window.
-    if (destination == "pub") game_.kafe().Show();
+    if (destination == "pub") game_.window<Kafe>().Show();
     if (destination == "shop1") {
-        game_.shopFr().Show();
-        game_.shopFr().OpenOnRods();
+        game_.window<ShopFr>().Show();
+        game_.window<ShopFr>().OpenOnRods();
     }
-    if (destination == "fishery") game_.fishery().Show();
+    if (destination == "fishery") game_.window<Fishery>().Show();
 }
 
 void ShowBaseTransition(Game& game) {
-    const std::string& destination = game.vars.BaseDestination;
+    const std::string& destination = game.place.BaseDestination;
     if (destination != "shop1" && destination != "pub" && destination != "fishery") return;
-    Movie1& movie = game.movie1();
-    Source& source = game.source();
-    for (Long i = 1; i <= game.vars.PictureCount; ++i) {
+    Movie1& movie = game.window<Movie1>();
+    Source& source = game.window<Source>();
+    for (Long i = 1; i <= game.loaded.PictureCount; ++i) {
         if (source.Pic.loaded(int(i)) && source.Pic[int(i)].Tag == destination) {
             movie.Image1.setPicture(source.Pic[int(i)].picture());
             break;

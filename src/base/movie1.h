@@ -11,6 +11,7 @@ class Game;
 
 class Movie1 : public forms::Form {
 public:
+    static constexpr const char* Name = "Movie1";
     explicit Movie1(Game& game);
 
     forms::Control& Image1;  // the transition picture; the window is sized to it

@@ -7,7 +7,7 @@ namespace klev {
 using forms::Event;
 
 Records::Records(Game& game)
-    : forms::Form(game.timers, "Records"),
+    : forms::Form(game.timers, Name),
       Label2(label("Label2", "Книга рекордов", 480, 240, 6240, 480)),
       List1(add(forms::Kind::ListBox, "List1", 480, 840, 6240, 4320)),
       Label1(label("Label1", "Закрыть", 5520, 5400, 1200, 375)),

@@ -10,6 +10,7 @@ class Game;
 
 class Records : public forms::Form {
 public:
+    static constexpr const char* Name = "Records";
     explicit Records(Game& game);
 
     forms::Control& Label2;  // title

@@ -43,7 +43,7 @@ std::string PriceText(const std::string& price) { return "Цена: " + price + 
 }  // namespace
 
 ShopFr::ShopFr(Game& game)
-    : forms::Form(game.timers, "ShopFr"),
+    : forms::Form(game.timers, Name),
       Picture1(add(Kind::PictureBox, "Picture1", 0, 0, 2160, 3000)),
       Razdel_B(array(Kind::Label, "Razdel_B", 120, 360, 1800, 375, &Picture1)),
       Frame_Udochki(add(Kind::Frame, "Frame_Udochki", 2280, 120, 6960, 4320)),
@@ -95,13 +95,13 @@ ShopFr::ShopFr(Game& game)
     // The lure list starts at the very top of its frame, so the frame has no title.
     for (const char* size : {"маленькая", "средняя", "большая"}) List_Select.addItem(size);
     for (forms::Control* picture : {&Sp_pic, &Leska_Pic, &Pic_Nas, &Pic_Bles}) picture->Stretch = true;
-    Leska_Pic.setPicture(game.source().Fixed("leska"));
+    Leska_Pic.setPicture(game.window<Source>().Fixed("leska"));
     for (int i = 0; i < 4; ++i) {
         forms::Control& pack = i == 0 ? prik_im[0] : prik_im.load(i);
         pack.Stretch = true;
         pack.Left = 120 + 1680 * float(i);
         pack.Tag = PackPrices[i];
-        pack.setPicture(game.source().Fixed(std::string("prik_") + PackPrices[i]));
+        pack.setPicture(game.window<Source>().Fixed(std::string("prik_") + PackPrices[i]));
         pack.Visible = true;
     }
     for (forms::Control* price : {&Sp_Cena, &Sp_Prochnost, &Lsk_Cena, &Nas_Cena, &Bles_Cena, &Prik_Cena})
@@ -162,21 +162,21 @@ void ShopFr::BoldSection(int index) {
     for (int i = 0; i < 5; ++i) Razdel_B[i].FontBold = i == index;
 }
 
-void ShopFr::ShowMoney() { Label_Money.Caption = "Деньги: " + data::IntText(game_.vars.PlayerMoney); }
+void ShopFr::ShowMoney() { Label_Money.Caption = "Деньги: " + data::IntText(game_.save.PlayerMoney); }
 
 bool ShopFr::Pay(Long price) {
-    if (game_.vars.PlayerMoney < price) {
+    if (game_.save.PlayerMoney < price) {
         Info.Caption = "Нет денег!";
         return false;
     }
-    game_.vars.PlayerMoney -= price;
+    game_.save.PlayerMoney -= price;
     ShowMoney();
     Info.Caption = "Куплено!";
     return true;
 }
 
 void ShopFr::List_Sp_Click() {
-    const TackleItem* rod = FindByName(game_.vars.RodCatalog, List_Sp.currentText());
+    const TackleItem* rod = FindByName(game_.loaded.RodCatalog, List_Sp.currentText());
     if (!rod) return;
     Sp_Cena.Caption = PriceText(data::IntText(rod->Price));
     Sp_Prochnost.Caption = "Прочность: " + game_.numberText(double(rod->Strength) / 1000.0) + " кг";
@@ -184,52 +184,52 @@ void ShopFr::List_Sp_Click() {
 }
 
 void ShopFr::List_Sp_DblClick() {
-    const TackleItem* rod = FindByName(game_.vars.RodCatalog, List_Sp.currentText());
+    const TackleItem* rod = FindByName(game_.loaded.RodCatalog, List_Sp.currentText());
     if (!rod) return;
     const TackleItem entry = *rod;
     if (!Pay(entry.Price)) return;
-    TackleItem& owned = Grow(game_.vars.OwnedRods);
+    TackleItem& owned = Grow(game_.save.OwnedRods);
     owned.Name = entry.Name;
     owned.Strength = entry.Strength;
 }
 
 void ShopFr::List_Leska_Click() {
-    const TackleItem* line = FindLine(game_.vars.LineCatalog, List_Leska.currentText(), game_.sep());
+    const TackleItem* line = FindLine(game_.loaded.LineCatalog, List_Leska.currentText(), game_.sep());
     if (!line) return;
     Lsk_Cena.Caption = PriceText(data::IntText(line->Price));
 }
 
 void ShopFr::List_Leska_DblClick() {
-    const TackleItem* line = FindLine(game_.vars.LineCatalog, List_Leska.currentText(), game_.sep());
+    const TackleItem* line = FindLine(game_.loaded.LineCatalog, List_Leska.currentText(), game_.sep());
     if (!line) return;
     const TackleItem entry = *line;
     if (!Pay(entry.Price)) return;
-    TackleItem& owned = Grow(game_.vars.OwnedLines);
+    TackleItem& owned = Grow(game_.save.OwnedLines);
     owned.Name = List_Leska.currentText();
     owned.Strength = entry.Strength;
     owned.LineLength = 100;
 }
 
 void ShopFr::List_Nas_Click() {
-    const TackleItem* bait = FindByName(game_.vars.BaitCatalog, List_Nas.currentText());
+    const TackleItem* bait = FindByName(game_.loaded.BaitCatalog, List_Nas.currentText());
     if (!bait) return;
     Nas_Cena.Caption = PriceText(data::IntText(bait->Price));
     Pic_Nas.setPicture(LoadItemPicture(game_, "\\images\\" + List_Nas.currentText() + ".jpg"));
 }
 
 void ShopFr::List_Nas_DblClick() {
-    const TackleItem* bait = FindByName(game_.vars.BaitCatalog, List_Nas.currentText());
+    const TackleItem* bait = FindByName(game_.loaded.BaitCatalog, List_Nas.currentText());
     if (!bait) return;
     const TackleItem entry = *bait;
     if (!Pay(entry.Price)) return;
-    TackleItem& owned = Grow(game_.vars.OwnedBaits);
+    TackleItem& owned = Grow(game_.save.OwnedBaits);
     owned.Name = entry.Name;
     owned.Amount = entry.Amount;
 }
 
 void ShopFr::List_Bles_Click() {
     List_Select.Top = SizeListOverLures;
-    const TackleItem* lure = FindByName(game_.vars.LureCatalog, List_Bles.currentText());
+    const TackleItem* lure = FindByName(game_.loaded.LureCatalog, List_Bles.currentText());
     if (!lure) return;
     Bles_Cena.Caption = PriceText(data::IntText(lure->Price));
     Pic_Bles.setPicture(LoadItemPicture(game_, "\\images\\bl_" + List_Bles.currentText() + ".jpg"));
@@ -238,12 +238,12 @@ void ShopFr::List_Bles_Click() {
 void ShopFr::List_Select_Click() {
     // A click on the size list always lands on a size; without one there is nothing to buy.
     if (List_Select.ListIndex < 0) return;
-    const TackleItem* lure = FindByName(game_.vars.LureCatalog, List_Bles.currentText());
+    const TackleItem* lure = FindByName(game_.loaded.LureCatalog, List_Bles.currentText());
     if (!lure) return;
     const TackleItem entry = *lure;
     if (!Pay(entry.Price)) return;
     const std::string size = List_Select.currentText();
-    TackleItem& owned = Grow(game_.vars.OwnedLures);
+    TackleItem& owned = Grow(game_.save.OwnedLures);
     owned.Name = List_Bles.currentText();
     owned.BaitKey = "блесна " + data::FirstChars(size, 1);
     owned.Power = entry.Power;
@@ -253,15 +253,15 @@ void ShopFr::List_Select_Click() {
 
 void ShopFr::prik_im_DblClick(int index) {
     const double price = data::LenientNumber(prik_im[index].Tag);
-    if (price > double(game_.vars.PlayerMoney)) {
+    if (price > double(game_.save.PlayerMoney)) {
         Info.Caption = "Нет денег!";
         return;
     }
-    TackleItem& owned = Grow(game_.vars.OwnedGroundbaits);
+    TackleItem& owned = Grow(game_.save.OwnedGroundbaits);
     owned.Name = "Насадка";
     owned.Power = data::RoundHalfEven(10 * price);
     owned.Amount = 10;
-    game_.vars.PlayerMoney = data::RoundHalfEven(double(game_.vars.PlayerMoney) - price);
+    game_.save.PlayerMoney = data::RoundHalfEven(double(game_.save.PlayerMoney) - price);
     ShowMoney();
     Info.Caption = "Куплено!";
 }

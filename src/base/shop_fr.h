@@ -9,7 +9,7 @@
 #include <string>
 
 #include "forms/form.h"
-#include "shell/structures.h"
+#include "model/records.h"
 
 namespace klev {
 
@@ -17,6 +17,7 @@ class Game;
 
 class ShopFr : public forms::Form {
 public:
+    static constexpr const char* Name = "ShopFr";
     explicit ShopFr(Game& game);
 
     // The selector panel and its five labels: 0 rods, 1 lines, 2 baits,

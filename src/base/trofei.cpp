@@ -10,7 +10,7 @@ using forms::Event;
 using forms::Kind;
 
 Trofei::Trofei(Game& game)
-    : forms::Form(game.timers, "Trofei"),
+    : forms::Form(game.timers, Name),
       Fish_List(add(Kind::ListBox, "Fish_List", 240, 240, 3600, 4800)),
       Fish_Pic(add(Kind::Image, "Fish_Pic", 4080, 240, 4320, 2880)),
       Fish_Imya(label("Fish_Imya", "", 4080, 3360, 4320, 420)),
@@ -42,18 +42,18 @@ Trofei::Trofei(Game& game)
 
 void Trofei::FillList() {
     Fish_List.clear();
-    for (const FishRecord& fish : game_.vars.CaughtFish) Fish_List.addItem(fish.Name);
+    for (const FishRecord& fish : game_.save.CaughtFish) Fish_List.addItem(fish.Name);
 }
 
 void Trofei::ShowFish(Long k) {
-    const FishRecord& fish = At(game_.vars.CaughtFish, k, "CaughtFish");
-    Fish_Pic.setPicture(game_.source().StockPicture(fish.PictureIndex));
+    const FishRecord& fish = At(game_.save.CaughtFish, k, "CaughtFish");
+    Fish_Pic.setPicture(game_.window<Source>().StockPicture(fish.PictureIndex));
     Fish_Imya.Caption = fish.Name;
     Fish_Ves.Caption = WeightText(game_, fish.Weight);
 }
 
 void Trofei::Fish_List_Click() {
-    const Long count = Long(game_.vars.CaughtFish.size());
+    const Long count = Long(game_.save.CaughtFish.size());
     if (count == 0) return;
     const Long k = Long(Fish_List.ListIndex) + 1;
     // The list is refilled only by this window and by a landing: after a sale
@@ -64,7 +64,7 @@ void Trofei::Fish_List_Click() {
 }
 
 void Trofei::Fish_List_DblClick() {
-    std::vector<FishRecord>& net = game_.vars.CaughtFish;
+    std::vector<FishRecord>& net = game_.save.CaughtFish;
     if (net.empty()) return;
     const std::string clicked = Fish_List.currentText();
     for (std::size_t i = 0; i < net.size(); ++i) {

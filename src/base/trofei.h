@@ -5,7 +5,7 @@
 // ShowCaughtFish (catch_functions.h) fills and opens it.
 
 #include "forms/form.h"
-#include "shell/structures.h"
+#include "model/records.h"
 
 namespace klev {
 
@@ -13,6 +13,7 @@ class Game;
 
 class Trofei : public forms::Form {
 public:
+    static constexpr const char* Name = "Trofei";
     explicit Trofei(Game& game);
 
     forms::Control& Fish_List;

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/structures.h"
+#include "model/records.h"
 
 namespace data {
 

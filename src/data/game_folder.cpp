@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 #include "data/text_codec.h"
 
 namespace data {

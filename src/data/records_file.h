@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/structures.h"
+#include "model/records.h"
 
 namespace data {
 

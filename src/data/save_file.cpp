@@ -113,21 +113,21 @@ Long SlotWithin(Long slot, std::size_t count) { return slot >= 0 && slot <= Long
 
 }  // namespace
 
-void ReadSaveFile(const std::filesystem::path& file, const std::string& shownName, klev::Variables& vars, char sep) {
+void ReadSaveFile(const std::filesystem::path& file, const std::string& shownName, klev::SaveData& save, char sep) {
     TextReader r(file, shownName);
     if (r.lineCount() == 0) {
         // A first start that never reached the exit label: a new player.
-        vars.PlayerMoney = 50;
+        save.PlayerMoney = 50;
         return;
     }
-    klev::Variables v = vars;
+    klev::SaveData v = save;
     v.PlayerMoney = r.readStrictInt(sep);
     v.RodSlot = r.readStrictInt(sep);
     v.LureSlot = r.readStrictInt(sep);
     v.BaitSlot = r.readStrictInt(sep);
     v.LineSlot = r.readStrictInt(sep);
     v.GroundbaitSlot = r.readStrictInt(sep);
-    v.RigMode = r.readLine();
+    v.RigMode = klev::RigFromText(r.readLine());
     ReadCounted(r, sep, v.CaughtFish, [&](klev::FishRecord& f) { ReadFish(r, sep, f); });
     ReadList(r, sep, ItemKind::Rod, v.OwnedRods);
     ReadList(r, sep, ItemKind::Bait, v.OwnedBaits);
@@ -141,10 +141,10 @@ void ReadSaveFile(const std::filesystem::path& file, const std::string& shownNam
     v.BaitSlot = SlotWithin(v.BaitSlot, v.OwnedBaits.size());
     v.LineSlot = SlotWithin(v.LineSlot, v.OwnedLines.size());
     v.GroundbaitSlot = SlotWithin(v.GroundbaitSlot, v.OwnedGroundbaits.size());
-    vars = std::move(v);
+    save = std::move(v);
 }
 
-std::string SaveFileBytes(const klev::Variables& v) {
+std::string SaveFileBytes(const klev::SaveData& v) {
     TextWriter w("");
     w.line(v.PlayerMoney);
     w.line(v.RodSlot);
@@ -152,7 +152,7 @@ std::string SaveFileBytes(const klev::Variables& v) {
     w.line(v.BaitSlot);
     w.line(v.LineSlot);
     w.line(v.GroundbaitSlot);
-    w.line(v.RigMode);
+    w.line(std::string(klev::RigText(v.RigMode)));
     w.line(Long(v.CaughtFish.size()));
     for (const klev::FishRecord& f : v.CaughtFish) {
         w.line(f.PricePerUnit);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 
 namespace data {
 

@@ -7,8 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 #include "data/numbers.h"
+#include "app/windows.h"
 #include "forms/reflect.h"
 
 namespace driver {
@@ -73,8 +74,8 @@ std::vector<std::string> SoundLog::take() { return std::exchange(started_, {}); 
 
 ScriptDriver::ScriptDriver(Options options) {
     klev::Services services{random_, dialogs_, wave_, pictures_, clock_};
-    game_ = std::make_unique<klev::Game>(std::move(options.config), services);
-    wave_.watch(game_->vars.SoundFile);
+    game_ = std::make_unique<klev::Game>(std::move(options.config), services, klev::GameWindows());
+    wave_.watch(game_->messages.SoundFile);
 }
 
 ScriptDriver::~ScriptDriver() = default;
@@ -246,7 +247,7 @@ void ScriptDriver::items(const std::string& what, std::ostream& out) {
 }
 
 std::optional<std::string> ScriptDriver::stateVariable(const std::string& path) {
-    if (auto value = forms::PrintPath(game_->vars, path)) return value;
+    if (auto value = forms::PrintPath(static_cast<klev::GameState&>(*game_), path)) return value;
     // A window's own state. Only windows already created are asked: creating
     // one here would start its design-time timers behind the script's back.
     for (forms::Form* form : game_->createdForms())
@@ -256,8 +257,7 @@ std::optional<std::string> ScriptDriver::stateVariable(const std::string& path) 
 
 void ScriptDriver::print(const std::string& what, std::ostream& out) {
     auto [head, rest] = SplitFirstDot(what);
-    const auto& names = klev::Game::FormNames();
-    if (rest.empty() || std::find(names.begin(), names.end(), head) == names.end()) {
+    if (rest.empty() || !game_->knowsWindow(head)) {
         auto value = stateVariable(what);
         if (!value) throw ScriptError("unknown variable: " + what);
         out << *value << "\n";

@@ -37,6 +37,13 @@ public:
     void records(std::string_view name, std::vector<T>& items);
     template <class T, std::size_t N>
     void records(std::string_view name, T (&items)[N]);
+    // An enumeration seen as the text of its value: texts[int(value)]. A text
+    // written back that names no value leaves the value as it was.
+    template <class E, std::size_t N>
+    void enumText(std::string_view name, E& value, const char* const (&texts)[N]);
+    // An enumeration seen as its number.
+    template <class E>
+    void enumNumber(std::string_view name, E& value);
 };
 
 template <class T>
@@ -71,6 +78,24 @@ template <class T, std::size_t N>
 void VarVisitor::records(std::string_view name, T (&items)[N]) {
     ArrayView<T, N> view(items);
     list(name, view);
+}
+
+template <class E, std::size_t N>
+void VarVisitor::enumText(std::string_view name, E& value, const char* const (&texts)[N]) {
+    const std::size_t at = std::size_t(value);
+    std::string text = at < N ? texts[at] : "";
+    const std::string before = text;
+    field(name, text);
+    if (text == before) return;
+    for (std::size_t i = 0; i < N; ++i)
+        if (text == texts[i]) value = E(i);
+}
+
+template <class E>
+void VarVisitor::enumNumber(std::string_view name, E& value) {
+    long long number = static_cast<long long>(value);
+    field(name, number);
+    value = E(number);
 }
 
 // The value at `path` printed as the driver prints it, or nullopt when the

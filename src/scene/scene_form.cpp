@@ -5,9 +5,12 @@
 
 #include "base/catch_functions.h"
 #include "base/inventory.h"
-#include "scene/game_functions.h"
-#include "scene/scene_functions.h"
-#include "scene/speening_functions.h"
+#include "scene/breakage.h"
+#include "scene/fight.h"
+#include "scene/fish_search.h"
+#include "scene/groundbait.h"
+#include "scene/rod.h"
+#include "scene/tackle.h"
 #include "shell/form1.h"
 #include "shell/game.h"
 #include "shell/save_game.h"
@@ -49,7 +52,7 @@ void Paint(forms::Control& shape, forms::ShapeKind kind, forms::Color fill, form
 }  // namespace
 
 SceneForm::SceneForm(Game& game)
-    : forms::Form(game.timers, "SceneForm"),
+    : forms::Form(game.timers, Name),
       Picture1(add(Kind::PictureBox, "Picture1", 0, 0, 9600, 5700)),
       Image1(add(Kind::Image, "Image1", 0, 5700, 9600, 1500)),
       Image2(add(Kind::Image, "Image2", 120, 5820, 600, 600)),
@@ -97,7 +100,7 @@ SceneForm::SceneForm(Game& game)
       game_(game) {
     Width = 9600;
     Height = 7200;
-    Source& source = game.source();
+    Source& source = game.window<Source>();
 
     Picture1.Stretch = true;
     const std::pair<forms::Control*, const char*> pictures[] = {
@@ -193,7 +196,7 @@ SceneForm::SceneForm(Game& game)
     on("Butt_Popl", Event::Click, [this] { SetRig(true); });
     on("Butt_Bles", Event::Click, [this] { SetRig(false); });
     on("Image5", Event::MouseMove, [this] {
-        game_.vars.HelpSlideIn = true;
+        game_.fishing.HelpSlideIn = true;
         HelpTimer.setEnabled(true);
     });
     on("Picture1", Event::MouseMove, [this] { Picture1_MouseMove(); });
@@ -215,35 +218,33 @@ void SceneForm::KeyPress(int code) {
 }
 
 void SceneForm::SetRig(bool floatRig) {
-    game_.vars.RigMode = floatRig ? "popl" : "bles";
+    game_.save.RigMode = floatRig ? Rig::Float : Rig::Lure;
     Butt_Popl.ForeColor = floatRig ? forms::Red : forms::Black;
     Butt_Bles.ForeColor = floatRig ? forms::Black : forms::Red;
 }
 
 void SceneForm::Picture1_MouseMove() {
-    Variables& v = game_.vars;
-    if (!v.HelpShown) return;
-    v.HelpSlideOut = true;
+    if (!game_.fishing.HelpShown) return;
+    game_.fishing.HelpSlideOut = true;
     HelpTimer.setEnabled(true);
-    v.HelpShown = false;
+    game_.fishing.HelpShown = false;
 }
 
 void SceneForm::HelpTimerTick() {
-    Variables& v = game_.vars;
     auto settle = [&] {
-        v.HelpSlideIn = false;
-        v.HelpSlideOut = false;
-        v.HelpShown = true;
+        game_.fishing.HelpSlideIn = false;
+        game_.fishing.HelpSlideOut = false;
+        game_.fishing.HelpShown = true;
         HelpTimer.setEnabled(false);
     };
-    if (v.HelpSlideIn) {
+    if (game_.fishing.HelpSlideIn) {
         if (HelpFr.Left >= 0) {
             settle();
             return;
         }
         HelpFr.Left += 130;
     }
-    if (v.HelpSlideOut) {
+    if (game_.fishing.HelpSlideOut) {
         if (HelpFr.Left <= -2540) {
             settle();
         } else {
@@ -253,23 +254,22 @@ void SceneForm::HelpTimerTick() {
 }
 
 void SceneForm::Image2_Click() {
-    Variables& v = game_.vars;
-    if (v.Snagged) {
+    if (game_.fishing.Snagged) {
         ShowInfo(game_, "Обрежь леску(X)");
         return;
     }
-    if (v.InDuel || v.InTournament) return;
+    if (game_.duel.InDuel || game_.tournament.InTournament) return;
     Sound_T.setEnabled(false);
     ResetTackle(game_);
     HideTackleOnLeave(game_);
-    v.GroundbaitPower = 0;
-    game_.form1().Show();
+    game_.fishing.GroundbaitPower = 0;
+    game_.window<Form1>().Show();
     Hide();
 }
 
 void SceneForm::Label13_Click() {
     ResetTackle(game_);
-    game_.form1().Show();
+    game_.window<Form1>().Show();
     Frame_Winner.Visible = false;
 }
 

@@ -3,9 +3,9 @@
 // and the tackle marker, the bottom panel with its icons, the tension bar,
 // the info line, the rig switch, the sliding help panel, the groundbait ball
 // and its splash ring, the duel and tournament consoles and the duel result
-// frame; its timers and its key and mouse handlers. The procedures that the
-// handlers run live in speening_functions.h, game_functions.h and
-// scene_functions.h.
+// frame; its timers and its key and mouse handlers. The handlers only route
+// to the procedures: tackle.h (shared helpers) under fish_search.h,
+// breakage.h, groundbait.h, fight.h and rod.h.
 
 #include "forms/form.h"
 
@@ -15,6 +15,7 @@ class Game;
 
 class SceneForm : public forms::Form {
 public:
+    static constexpr const char* Name = "SceneForm";
     explicit SceneForm(Game& game);
 
     forms::Control& Picture1;  // the place picture
@@ -27,11 +28,11 @@ public:
     forms::Control& Info_Display;  // the info line
     forms::Control& ZoneSlack;     // scale mark above the tension bar (slack)
     forms::Control& ZoneOver;      // scale mark above the tension bar (overload)
-    forms::Control& HerboLine;     // the tension bar; its Width is the tension
+    forms::Control& HerboLine;     // the tension bar; its Width shows the tension
     forms::Control& RigCaption;    // "режим ловли"
     forms::Control& Butt_Popl;
     forms::Control& Butt_Bles;
-    forms::Control& Prikormka;  // groundbait ball; Tag holds its sideways speed
+    forms::Control& Prikormka;  // groundbait ball; Tag shows its sideways speed
     forms::Control& Volna;      // splash ring of the groundbait
     forms::Control& Speening;   // the rod
     forms::ControlArray& popl;  // float body (0) and antenna (1)

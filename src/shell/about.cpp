@@ -7,7 +7,7 @@
 namespace klev {
 
 About::About(Game& game)
-    : forms::Form(game.timers, "About"),
+    : forms::Form(game.timers, Name),
       Image1(add(forms::Kind::Image, "Image1", 0, 0, 9000, 6000)),
       Label1(label("Label1", "", 240, 5640, 8520, 300)),
       Label2(label("Label2", "LOADING...", 240, 5220, 8520, 360)),
@@ -42,7 +42,7 @@ void About::Timer1_Timer() {
     Hide();
     AskPlayerName(game_);
     LoadAll(game_);
-    game_.form1().Show();
+    game_.window<Form1>().Show();
 }
 
 }  // namespace klev

@@ -10,6 +10,7 @@ class Game;
 
 class About : public forms::Form {
 public:
+    static constexpr const char* Name = "About";
     explicit About(Game& game);
 
     forms::Control& Image1;

@@ -17,7 +17,7 @@ using forms::Event;
 using forms::Kind;
 
 Form1::Form1(Game& game)
-    : forms::Form(game.timers, "Form1"),
+    : forms::Form(game.timers, Name),
       Image1(add(Kind::Image, "Image1", 0, 0, 12600, 9000)),
       Picture1(add(Kind::PictureBox, "Picture1", 1200, 1200, 9600, 7200)),
       Label1(label("Label1", "", 1200, 420, 9600, 480)),
@@ -51,9 +51,9 @@ Form1::Form1(Game& game)
     on("Label4", Event::Click, [this] { SwitchMap(+1); });
     on("PScene", Event::Click, [this](const forms::EventArgs& a) { PScene_Click(a.index); });
     on("PScene", Event::MouseMove, [this](const forms::EventArgs& a) { PScene_MouseMove(a.index); });
-    on("Butt_base", Event::Click, [&game] { game.base().Show(); });
-    on("Label2", Event::Click, [&game] { game.base().Show(); });
-    on("Label6", Event::Click, [&game] { game.myStudio().Show(); });
+    on("Butt_base", Event::Click, [&game] { game.window<Base>().Show(); });
+    on("Label2", Event::Click, [&game] { game.window<Base>().Show(); });
+    on("Label6", Event::Click, [&game] { game.window<MyStudio>().Show(); });
     on("Label5", Event::Click, [this] { Label5_Click(); });
     on("Label5", Event::MouseMove, [this] { Label5.FontBold = true; });
     on("Label6", Event::MouseMove, [this] { Label6.FontBold = true; });
@@ -64,24 +64,23 @@ Form1::Form1(Game& game)
 }
 
 void Form1::SwitchMap(int step) {
-    Variables& v = game_.vars;
     ClearPlaceMarkers(game_);
-    const Long count = Long(v.MapList.size());
-    v.MapIndex += step;
-    if (v.MapIndex < 1) v.MapIndex = count;
-    if (v.MapIndex > count) v.MapIndex = 1;
+    const Long count = Long(game_.loaded.MapList.size());
+    game_.place.MapIndex += step;
+    if (game_.place.MapIndex < 1) game_.place.MapIndex = count;
+    if (game_.place.MapIndex > count) game_.place.MapIndex = 1;
     if (count == 0) return;
-    v.MapFolder = At(v.MapList, v.MapIndex, "MapList").Folder;
+    game_.place.MapFolder = At(game_.loaded.MapList, game_.place.MapIndex, "MapList").Folder;
     ShowMap(game_);
 }
 
 void Form1::PScene_MouseMove(int index) {
-    const Long count = game_.vars.MapIndex >= 1 && game_.vars.MapIndex <= Long(game_.vars.MapList.size())
-                           ? Long(At(game_.vars.MapList, game_.vars.MapIndex, "MapList").Places.size())
+    const Long count = game_.place.MapIndex >= 1 && game_.place.MapIndex <= Long(game_.loaded.MapList.size())
+                           ? Long(At(game_.loaded.MapList, game_.place.MapIndex, "MapList").Places.size())
                            : 0;
     for (Long k = 1; k <= count; ++k)
         if (PScene.loaded(int(k))) PScene[int(k)].setPicture(PScene[0].picture());
-    if (PScene.loaded(index)) PScene[index].setPicture(game_.source().Fixed("Sc_a"));
+    if (PScene.loaded(index)) PScene[index].setPicture(game_.window<Source>().Fixed("Sc_a"));
 }
 
 void Form1::PScene_Click(int index) {

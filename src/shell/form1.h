@@ -10,6 +10,7 @@ class Game;
 
 class Form1 : public forms::Form {
 public:
+    static constexpr const char* Name = "Form1";
     explicit Form1(Game& game);
 
     forms::Control& Image1;    // background

@@ -7,11 +7,11 @@
 namespace klev {
 
 void UpdateRodVisibility(Game& game) {
-    game.sceneForm().Speening.Visible = game.vars.RodSlot != 0;
+    game.window<SceneForm>().Speening.Visible = game.save.RodSlot != 0;
 }
 
 void ClearPlaceMarkers(Game& game) {
-    forms::ControlArray& markers = game.form1().PScene;
+    forms::ControlArray& markers = game.window<Form1>().PScene;
     for (int i : markers.indices())
         if (i != 0) markers.unload(i);
 }

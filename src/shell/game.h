@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,27 +13,9 @@
 #include "forms/form.h"
 #include "forms/services.h"
 #include "forms/timer_queue.h"
-#include "shell/variables.h"
+#include "model/game_state.h"
 
 namespace klev {
-
-class About;
-class Form1;
-class MyStudio;
-class Source;
-class SceneForm;
-class Base;
-class Movie1;
-class ShopFr;
-class InvenFr;
-class Records;
-class Fish_Ocenka;
-class Fishery;
-class Trofei;
-class Kafe;
-class Desk;
-class Tour_Form;
-class Tur_Result;
 
 struct Services {
     forms::Random& random;
@@ -50,44 +33,46 @@ struct GameConfig {
     int versionMajor = 0, versionMinor = 0, versionRevision = 0;
 };
 
+class Game;
+
+// One kind of window: its name and how to make it. The table of every
+// window of the game is the app's (app/windows.h); the game makes each one
+// the first time it is asked for.
+struct WindowKind {
+    const char* name;
+    std::unique_ptr<forms::Form> (*make)(Game&);
+};
+using WindowTable = std::span<const WindowKind>;
+
+template <class W>
+std::unique_ptr<forms::Form> MakeWindow(Game& game) {
+    return std::make_unique<W>(game);
+}
+
 // The program's own version, set by the build.
 GameConfig DefaultVersion(GameConfig config);
 
-class Game {
+class Game : public GameState {
 public:
-    Game(GameConfig config, Services services);
+    Game(GameConfig config, Services services, WindowTable windows);
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    Variables vars;
     forms::TimerQueue timers;
     const GameConfig config;
     Services services;
 
-    // Windows, created on first use.
-    About& about();
-    Form1& form1();
-    MyStudio& myStudio();
-    Source& source();
-    SceneForm& sceneForm();
-    Base& base();
-    Movie1& movie1();
-    ShopFr& shopFr();
-    InvenFr& invenFr();
-    Records& records();
-    Fish_Ocenka& fishOcenka();
-    Fishery& fishery();
-    Trofei& trofei();
-    Kafe& kafe();
-    Desk& desk();
-    Tour_Form& tourForm();
-    Tur_Result& turResult();
-
+    // The window W (a class with a static `Name`), created on first use.
+    template <class W>
+    W& window() {
+        return static_cast<W&>(*formByName(W::Name));
+    }
     // Every window the game knows, by its own name; created on first use.
     // Null for a name the game does not know.
     forms::Form* formByName(std::string_view name);
-    static const std::vector<std::string>& FormNames();
+    // Whether `name` is a window of the game, without creating it.
+    bool knowsWindow(std::string_view name) const;
     // Windows created so far, in creation order.
     const std::vector<forms::Form*>& createdForms() const { return created_; }
 
@@ -111,28 +96,10 @@ public:
     void Start();
 
 private:
-    template <class F>
-    F& lazy(std::unique_ptr<F>& slot);
-
+    WindowTable kinds_;
+    std::vector<std::unique_ptr<forms::Form>> windows_;  // by the table's order
     std::vector<forms::Form*> created_;
     bool ended_ = false;
-    std::unique_ptr<About> about_;
-    std::unique_ptr<Form1> form1_;
-    std::unique_ptr<MyStudio> myStudio_;
-    std::unique_ptr<Source> source_;
-    std::unique_ptr<SceneForm> sceneForm_;
-    std::unique_ptr<Base> base_;
-    std::unique_ptr<Movie1> movie1_;
-    std::unique_ptr<ShopFr> shopFr_;
-    std::unique_ptr<InvenFr> invenFr_;
-    std::unique_ptr<Records> records_;
-    std::unique_ptr<Fish_Ocenka> fishOcenka_;
-    std::unique_ptr<Fishery> fishery_;
-    std::unique_ptr<Trofei> trofei_;
-    std::unique_ptr<Kafe> kafe_;
-    std::unique_ptr<Desk> desk_;
-    std::unique_ptr<Tour_Form> tourForm_;
-    std::unique_ptr<Tur_Result> turResult_;
 };
 
 }  // namespace klev

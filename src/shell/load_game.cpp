@@ -59,7 +59,7 @@ void AskPlayerName(Game& game) {
                                          forms::MessageIcon::Error, "Клевница 2");
             continue;
         }
-        game.vars.PlayerName = answer;
+        game.save.PlayerName = answer;
         return;
     }
 }
@@ -82,7 +82,7 @@ void OpenPlayerSave(Game& game) {
     if (!fs::is_directory(game.path("\\Saves"), ec)) throw data::FatalError("Path not found: \\Saves\\");
     // The name goes into the path as typed; letter case does not matter, as
     // on the game's own file system.
-    const std::string shown = "\\Saves\\" + game.vars.PlayerName;
+    const std::string shown = "\\Saves\\" + game.save.PlayerName;
     const fs::path folder = game.path(shown);
     if (fs::is_directory(folder, ec)) {
         LoadGameState(game);
@@ -94,7 +94,7 @@ void OpenPlayerSave(Game& game) {
     } catch (const std::exception&) {
         throw data::FatalError("Permission denied: " + shown + "\\vrb.cfg");
     }
-    game.vars.PlayerMoney = 50;
+    game.save.PlayerMoney = 50;
 }
 
 namespace {
@@ -113,11 +113,11 @@ fs::path FullPath(const fs::path& folder) {
 
 void LoadConfig(Game& game) {
     const data::Settings s = data::ReadSettings(game.path("\\conf.cfg"), "\\conf.cfg", game.sep());
-    game.vars.MapFolder = s.mapFolder;
-    game.vars.UseSettingsFile = s.useSettingsFile;
+    game.place.MapFolder = s.mapFolder;
+    game.loaded.UseSettingsFile = s.useSettingsFile;
     if (s.useSettingsFile)
         data::WriteInstallMarker(game.path("\\conf.cfg"), game.config.systemFolder, FullPath(game.config.gameFolder),
-                                 game.vars.MapFolder);
+                                 game.place.MapFolder);
 }
 
 namespace {
@@ -133,7 +133,7 @@ std::vector<std::string> ListFolder(Game& game, const std::string& shown) {
 }  // namespace
 
 void LoadPictures(Game& game) {
-    Source& source = game.source();
+    Source& source = game.window<Source>();
     const fs::path folder = game.path("\\images");
     const std::vector<std::string> files = ListFolder(game, "\\images\\");
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -148,34 +148,34 @@ void LoadPictures(Game& game) {
         }
         member.Tag = tag;
     }
-    game.vars.PictureCount = Long(files.size());
+    game.loaded.PictureCount = Long(files.size());
 }
 
 void AssignBasePictures(Game& game) {
-    Source& source = game.source();
+    Source& source = game.window<Source>();
     struct Target {
         const char* tag;
         std::function<void(const forms::Bitmap&)> give;
     };
     const Target targets[] = {
-        {"base(mini)", [&](const forms::Bitmap& p) { game.form1().Butt_base.setPicture(p); }},
-        {"back1", [&](const forms::Bitmap& p) { game.form1().Image1.setPicture(p); }},
-        {"base", [&](const forms::Bitmap& p) { game.base().Picture = p; }},
-        {"but_shop1", [&](const forms::Bitmap& p) { game.base().But_shop.setPicture(p); }},
-        {"butt_pub", [&](const forms::Bitmap& p) { game.base().but_pub.setPicture(p); }},
-        {"but_fishery", [&](const forms::Bitmap& p) { game.base().but_fishery.setPicture(p); }},
-        {"but_oc", [&](const forms::Bitmap& p) { game.base().but_oc.setPicture(p); }},
-        {"order", [&](const forms::Bitmap& p) { game.base().But_Order.setPicture(p); }},
-        {"bar", [&](const forms::Bitmap& p) { game.kafe().Picture = p; }},
-        {"pubcrew", [&](const forms::Bitmap& p) { game.kafe().Image1.setPicture(p); }},
-        {"fishery_background", [&](const forms::Bitmap& p) { game.fishery().Picture = p; }},
-        {"vsy", [&](const forms::Bitmap& p) { game.fishOcenka().Picture = p; }},
-        {"wood", [&](const forms::Bitmap& p) { game.desk().Picture = p; }},
-        {"tourinfo", [&](const forms::Bitmap& p) { game.tourForm().Picture = p; }},
-        {"kubok", [&](const forms::Bitmap& p) { game.turResult().Image1.setPicture(p); }},
-        {"wood2", [&](const forms::Bitmap& p) { game.records().Picture = p; }},
+        {"base(mini)", [&](const forms::Bitmap& p) { game.window<Form1>().Butt_base.setPicture(p); }},
+        {"back1", [&](const forms::Bitmap& p) { game.window<Form1>().Image1.setPicture(p); }},
+        {"base", [&](const forms::Bitmap& p) { game.window<Base>().Picture = p; }},
+        {"but_shop1", [&](const forms::Bitmap& p) { game.window<Base>().But_shop.setPicture(p); }},
+        {"butt_pub", [&](const forms::Bitmap& p) { game.window<Base>().but_pub.setPicture(p); }},
+        {"but_fishery", [&](const forms::Bitmap& p) { game.window<Base>().but_fishery.setPicture(p); }},
+        {"but_oc", [&](const forms::Bitmap& p) { game.window<Base>().but_oc.setPicture(p); }},
+        {"order", [&](const forms::Bitmap& p) { game.window<Base>().But_Order.setPicture(p); }},
+        {"bar", [&](const forms::Bitmap& p) { game.window<Kafe>().Picture = p; }},
+        {"pubcrew", [&](const forms::Bitmap& p) { game.window<Kafe>().Image1.setPicture(p); }},
+        {"fishery_background", [&](const forms::Bitmap& p) { game.window<Fishery>().Picture = p; }},
+        {"vsy", [&](const forms::Bitmap& p) { game.window<Fish_Ocenka>().Picture = p; }},
+        {"wood", [&](const forms::Bitmap& p) { game.window<Desk>().Picture = p; }},
+        {"tourinfo", [&](const forms::Bitmap& p) { game.window<Tour_Form>().Picture = p; }},
+        {"kubok", [&](const forms::Bitmap& p) { game.window<Tur_Result>().Image1.setPicture(p); }},
+        {"wood2", [&](const forms::Bitmap& p) { game.window<Records>().Picture = p; }},
     };
-    for (Long i = 1; i <= game.vars.PictureCount; ++i) {
+    for (Long i = 1; i <= game.loaded.PictureCount; ++i) {
         const forms::Control& member = source.Pic[int(i)];
         for (const Target& t : targets)
             if (member.Tag == t.tag) t.give(member.picture());
@@ -184,57 +184,56 @@ void AssignBasePictures(Game& game) {
 
 void LoadSpecies(Game& game) {
     const fs::path folder = game.path("\\Data\\Fish");
-    Source& source = game.source();
+    Source& source = game.window<Source>();
     for (const std::string& file : ListFolder(game, "\\Data\\Fish\\")) {
         FishRecord species =
             data::ReadSpeciesFile(folder / fs::path(file), "\\Data\\Fish\\" + file, game.sep());
         species.PictureIndex = source.FindTag(data::Trim(species.PictureKey));
-        game.vars.SpeciesList.push_back(std::move(species));
+        game.loaded.SpeciesList.push_back(std::move(species));
     }
 }
 
 void LoadCatalogs(Game& game) {
-    ShopFr& shop = game.shopFr();
+    ShopFr& shop = game.window<ShopFr>();
     auto load = [&](auto reader, const char* name, std::vector<TackleItem>& catalog, forms::Control& list) {
         const std::string shown = std::string("\\Data\\Dev\\") + name;
         data::Catalog c = reader(game.path(shown), shown, game.sep());
         catalog = std::move(c.items);
         for (std::string& text : c.listTexts) list.addItem(std::move(text));
     };
-    load(data::ReadRodCatalog, "Sp.cfg", game.vars.RodCatalog, shop.List_Sp);
-    load(data::ReadLineCatalog, "lsk.cfg", game.vars.LineCatalog, shop.List_Leska);
-    load(data::ReadBaitCatalog, "nas.cfg", game.vars.BaitCatalog, shop.List_Nas);
-    load(data::ReadLureCatalog, "bls.cfg", game.vars.LureCatalog, shop.List_Bles);
+    load(data::ReadRodCatalog, "Sp.cfg", game.loaded.RodCatalog, shop.List_Sp);
+    load(data::ReadLineCatalog, "lsk.cfg", game.loaded.LineCatalog, shop.List_Leska);
+    load(data::ReadBaitCatalog, "nas.cfg", game.loaded.BaitCatalog, shop.List_Nas);
+    load(data::ReadLureCatalog, "bls.cfg", game.loaded.LureCatalog, shop.List_Bles);
 }
 
 void LoadMaps(Game& game) {
     const std::vector<std::string> folders =
         data::ReadMapList(game.path("\\Data\\Maps\\Info.inf"), "\\Data\\Maps\\Info.inf", game.sep());
-    Source& source = game.source();
-    game.vars.MapList.resize(folders.size());
+    Source& source = game.window<Source>();
+    game.loaded.MapList.resize(folders.size());
     for (std::size_t i = 0; i < folders.size(); ++i) {
         const std::string shown = "\\Data\\Maps\\" + folders[i] + "\\conf.cfg";
         MapInfo map = data::ReadMapFile(game.path(shown), shown, game.sep());
         map.Folder = folders[i];
         map.PictureIndex = source.FindTag(map.Folder);
-        game.vars.MapList[i] = std::move(map);
+        game.loaded.MapList[i] = std::move(map);
     }
 }
 
 void ShowMap(Game& game) {
-    Form1& form = game.form1();
-    Source& source = game.source();
+    Form1& form = game.window<Form1>();
+    Source& source = game.window<Source>();
     const Long marker = source.FindTag("scene");
     // The designed look of PScene(0), the normal marker, is the game folder's
     // marker picture; the highlight gives it back to every marker.
     if (marker != 0 && form.PScene[0].picture().empty()) form.PScene[0].setPicture(source.StockPicture(marker));
-    Variables& v = game.vars;
-    for (std::size_t i = 0; i < v.MapList.size(); ++i) {
-        const MapInfo& map = v.MapList[i];
-        if (map.Folder != v.MapFolder) continue;
+    for (std::size_t i = 0; i < game.loaded.MapList.size(); ++i) {
+        const MapInfo& map = game.loaded.MapList[i];
+        if (map.Folder != game.place.MapFolder) continue;
         form.Picture1.setPicture(source.StockPicture(map.PictureIndex));
         form.Label1.Caption = map.Title;
-        v.MapIndex = Long(i) + 1;
+        game.place.MapIndex = Long(i) + 1;
         for (std::size_t k = 0; k < map.Places.size(); ++k) {
             const int index = int(k) + 1;
             // A map listed twice under one folder would load its markers twice: keep one.
@@ -248,25 +247,24 @@ void ShowMap(Game& game) {
 }
 
 void InitDefaults(Game& game) {
-    Variables& v = game.vars;
-    v.TackleX = 5400;
-    v.RigMode = "popl";
+    game.fishing.TackleX = 5400;
+    game.save.RigMode = Rig::Float;
     const GameConfig& c = game.config;
-    game.sceneForm().Caption = "Клевница 2   version " + std::to_string(c.versionMajor) + "." +
+    game.window<SceneForm>().Caption = "Клевница 2   version " + std::to_string(c.versionMajor) + "." +
                                std::to_string(c.versionMinor) + "." + std::to_string(c.versionRevision);
     const struct {
         const char* name;
         Long tolerance, skill;
     } regulars[] = {{"Бумбер", 100, 15}, {"Липот", 70, 20}, {"Дросс", 50, 30}, {"Хумпи", 30, 50}};
     for (int i = 0; i < 4; ++i) {
-        v.Regulars[i].Name = regulars[i].name;
-        v.Regulars[i].Tolerance = regulars[i].tolerance;
-        v.Regulars[i].Skill = regulars[i].skill;
+        game.save.Regulars[i].Name = regulars[i].name;
+        game.save.Regulars[i].Tolerance = regulars[i].tolerance;
+        game.save.Regulars[i].Skill = regulars[i].skill;
     }
 }
 
 void LoadRecordBook(Game& game) {
-    game.vars.RecordBook = data::ReadRecordBook(game.path("\\Data\\rec.cfg"), "\\Data\\rec.cfg", game.sep());
+    game.book.RecordBook = data::ReadRecordBook(game.path("\\Data\\rec.cfg"), "\\Data\\rec.cfg", game.sep());
 }
 
 }  // namespace klev

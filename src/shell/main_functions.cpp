@@ -11,14 +11,13 @@ namespace klev {
 namespace {
 
 std::string PlaceFolder(const Game& game) {
-    return "\\Data\\Maps\\" + game.vars.MapFolder + "\\Loc" + std::to_string(game.vars.PlaceNumber);
+    return "\\Data\\Maps\\" + game.place.MapFolder + "\\Loc" + std::to_string(game.place.PlaceNumber);
 }
 
 }  // namespace
 
 void OpenPlaceFromMap(Game& game, int index) {
-    SceneForm& scene = game.sceneForm();
-    Variables& v = game.vars;
+    SceneForm& scene = game.window<SceneForm>();
     scene.Duel_Console.Visible = false;
     scene.Duel_T.setEnabled(false);
     scene.Duel_Vremya.Visible = false;
@@ -26,19 +25,19 @@ void OpenPlaceFromMap(Game& game, int index) {
     scene.popl[0].Visible = false;
     scene.popl[1].Visible = false;
     scene.SLED.Visible = false;
-    if (v.InDuel) {
-        v.DuelTimeLeft = 100;
+    if (game.duel.InDuel) {
+        game.duel.DuelTimeLeft = 100;
         scene.Duel_Console.Visible = true;
         scene.Duel_T.setEnabled(true);
         scene.Duel_Vremya.Visible = true;
-        v.RivalCatch.clear();
-        game.form1().Info.Caption = "";
+        game.duel.RivalCatch.clear();
+        game.window<Form1>().Info.Caption = "";
     }
-    v.PlaceNumber = index;
+    game.place.PlaceNumber = index;
     OpenPlace(game);
     UpdateRodVisibility(game);
-    const bool popl = v.RigMode == "popl";
-    const bool bles = v.RigMode == "bles";
+    const bool popl = game.save.RigMode == Rig::Float;
+    const bool bles = game.save.RigMode == Rig::Lure;
     if (popl || bles) {
         scene.Butt_Popl.ForeColor = popl ? forms::Red : forms::Black;
         scene.Butt_Bles.ForeColor = popl ? forms::Black : forms::Red;
@@ -46,7 +45,7 @@ void OpenPlaceFromMap(Game& game, int index) {
 }
 
 void OpenPlace(Game& game) {
-    SceneForm& scene = game.sceneForm();
+    SceneForm& scene = game.window<SceneForm>();
     const std::string picturePath = PlaceFolder(game) + "\\Scene.scn";
     const auto file = game.path(picturePath);
     try {
@@ -56,20 +55,19 @@ void OpenPlace(Game& game) {
     }
     LoadPlaceConfig(game);
     scene.Show();
-    scene.Speening.setPicture(game.source().Fixed("Speen_normal"));
+    scene.Speening.setPicture(game.window<Source>().Fixed("Speen_normal"));
     scene.Speening.Top = 5700 - scene.Speening.Height;
-    game.form1().Hide();
+    game.window<Form1>().Hide();
 }
 
 void LoadPlaceConfig(Game& game) {
     const std::string shown = PlaceFolder(game) + "\\Conf.cfg";
     const data::PlaceConfig place =
-        data::ReadPlaceConfig(game.path(shown), shown, game.vars.SpeciesList, game.sep());
-    Variables& v = game.vars;
-    v.ShoreLineY = place.shoreLineY;
-    v.CastLineY = place.castLineY;
-    v.SnagChance = place.snagChance;
-    v.PlaceFish = place.fish;
+        data::ReadPlaceConfig(game.path(shown), shown, game.loaded.SpeciesList, game.sep());
+    game.place.ShoreLineY = place.shoreLineY;
+    game.place.CastLineY = place.castLineY;
+    game.place.SnagChance = place.snagChance;
+    game.place.PlaceFish = place.fish;
 }
 
 }  // namespace klev

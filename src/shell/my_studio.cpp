@@ -9,7 +9,7 @@ using forms::Event;
 using forms::Kind;
 
 MyStudio::MyStudio(Game& game)
-    : forms::Form(game.timers, "MyStudio"),
+    : forms::Form(game.timers, Name),
       Image1(add(Kind::Image, "Image1", 360, 1080, 3600, 2400)),
       Image2(add(Kind::Image, "Image2", 4320, 1080, 5400, 3600)),
       Label1(label("Label1", "Клевница 2", 360, 240, 9360, 600)),
@@ -34,7 +34,7 @@ void MyStudio::Show() {
     // keeps its plain design.
     if (!picturesLoaded_) {
         picturesLoaded_ = true;
-        Source& source = game_.source();
+        Source& source = game_.window<Source>();
         for (auto [control, tag] : {std::pair{&Image1, "logo"}, std::pair{&Image2, "credits"}})
             if (const long long index = source.FindTag(tag)) control->setPicture(source.StockPicture(index));
     }

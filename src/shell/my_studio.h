@@ -9,6 +9,7 @@ class Game;
 
 class MyStudio : public forms::Form {
 public:
+    static constexpr const char* Name = "MyStudio";
     explicit MyStudio(Game& game);
 
     forms::Control& Image1;  // studio logo

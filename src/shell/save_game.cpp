@@ -11,7 +11,7 @@
 namespace klev {
 namespace {
 
-std::string SaveName(const Game& game) { return "\\Saves\\" + game.vars.PlayerName + "\\vrb.cfg"; }
+std::string SaveName(const Game& game) { return "\\Saves\\" + game.save.PlayerName + "\\vrb.cfg"; }
 
 // The new content replaces a file that must be there, as the old one is
 // replaced rather than created: a missing file is an error of the save.
@@ -25,8 +25,8 @@ void ReplaceExisting(const std::filesystem::path& file, const std::string& bytes
 
 void SaveGameState(Game& game) {
     try {
-        ReplaceExisting(game.path(SaveName(game)), data::SaveFileBytes(game.vars));
-        ReplaceExisting(game.path("\\Data\\rec.cfg"), data::RecordBookBytes(game.vars.RecordBook));
+        ReplaceExisting(game.path(SaveName(game)), data::SaveFileBytes(game.save));
+        ReplaceExisting(game.path("\\Data\\rec.cfg"), data::RecordBookBytes(game.book.RecordBook));
     } catch (const std::exception&) {
         game.services.dialogs.MsgBox("Ошибка при сохранении игры", forms::MessageIcon::Error, "Клевница 2");
     }
@@ -34,7 +34,7 @@ void SaveGameState(Game& game) {
 
 void LoadGameState(Game& game) {
     const std::string shown = SaveName(game);
-    data::ReadSaveFile(game.path(shown), shown, game.vars, game.sep());
+    data::ReadSaveFile(game.path(shown), shown, game.save, game.sep());
 }
 
 }  // namespace klev

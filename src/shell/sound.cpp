@@ -7,14 +7,14 @@ namespace klev {
 void PlaySound(Game& game) {
     forms::WavePlayer& player = game.services.wave;
     player.Close();
-    player.Open(game.path("\\sound\\" + game.vars.SoundFile));
+    player.Open(game.path("\\sound\\" + game.messages.SoundFile));
     player.Play();
 }
 
 void AmbientSoundTick(Game& game) {
     game.Randomize();
     const Long n = game.Draw(13);
-    game.vars.SoundFile = "fon" + std::to_string(n) + ".wav";
+    game.messages.SoundFile = "fon" + std::to_string(n) + ".wav";
     PlaySound(game);
 }
 

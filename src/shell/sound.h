@@ -5,7 +5,7 @@ namespace klev {
 
 class Game;
 
-// Plays vars.SoundFile from the "\sound\" folder; never reports a failure.
+// Plays SoundFile from the "\sound\" folder; never reports a failure.
 void PlaySound(Game& game);
 // The scene's ambient tick: one of "fon1.wav" .. "fon13.wav".
 void AmbientSoundTick(Game& game);

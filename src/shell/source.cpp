@@ -6,7 +6,7 @@
 namespace klev {
 
 Source::Source(Game& game)
-    : forms::Form(game.timers, "Source"),
+    : forms::Form(game.timers, Name),
       Pic(array(forms::Kind::Image, "Pic", 0, 0, 0, 0)),
       game_(game) {}
 
@@ -23,14 +23,14 @@ const forms::Bitmap& Source::Fixed(const std::string& name) {
 }
 
 long long Source::FindTag(const std::string& tag) const {
-    const long long count = game_.vars.PictureCount;
+    const long long count = game_.loaded.PictureCount;
     for (long long i = 1; i <= count; ++i)
         if (Pic.loaded(int(i)) && Pic[int(i)].Tag == tag) return i;
     return 0;
 }
 
 forms::Bitmap Source::StockPicture(long long index) const {
-    if (index >= 1 && index <= game_.vars.PictureCount && Pic.loaded(int(index))) return Pic[int(index)].picture();
+    if (index >= 1 && index <= game_.loaded.PictureCount && Pic.loaded(int(index))) return Pic[int(index)].picture();
     return Pic[0].picture();
 }
 

@@ -13,6 +13,7 @@ class Game;
 
 class Source : public forms::Form {
 public:
+    static constexpr const char* Name = "Source";
     explicit Source(Game& game);
 
     forms::ControlArray& Pic;  // the picture stock; member 0 is the designed blank

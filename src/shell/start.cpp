@@ -4,7 +4,7 @@
 namespace klev {
 
 void Game::Start() {
-    About& splash = about();
+    About& splash = window<About>();
     splash.Show();
     splash.Form_Load();
 }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "shell/structures.h"
+#include "model/records.h"
 
 namespace klev {
 

@@ -5,7 +5,7 @@
 namespace klev {
 
 Desk::Desk(Game& game)
-    : forms::Form(game.timers, "Desk"),
+    : forms::Form(game.timers, Name),
 
       game_(game) {
     Caption = "Доска объявлений";

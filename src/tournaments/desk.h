@@ -9,6 +9,7 @@ class Game;
 
 class Desk : public forms::Form {
 public:
+    static constexpr const char* Name = "Desk";
     explicit Desk(Game& game);
 
 

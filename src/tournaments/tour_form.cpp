@@ -5,7 +5,7 @@
 namespace klev {
 
 Tour_Form::Tour_Form(Game& game)
-    : forms::Form(game.timers, "Tour_Form"),
+    : forms::Form(game.timers, Name),
 
       game_(game) {
     Caption = "Турнир";

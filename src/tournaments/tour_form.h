@@ -9,6 +9,7 @@ class Game;
 
 class Tour_Form : public forms::Form {
 public:
+    static constexpr const char* Name = "Tour_Form";
     explicit Tour_Form(Game& game);
 
 

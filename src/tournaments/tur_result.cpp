@@ -5,7 +5,7 @@
 namespace klev {
 
 Tur_Result::Tur_Result(Game& game)
-    : forms::Form(game.timers, "Tur_Result"),
+    : forms::Form(game.timers, Name),
       Image1(add(forms::Kind::Image, "Image1", 240, 240, 2400, 3000)),
       game_(game) {
     Caption = "Итоги турнира";

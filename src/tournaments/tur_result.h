@@ -9,6 +9,7 @@ class Game;
 
 class Tur_Result : public forms::Form {
 public:
+    static constexpr const char* Name = "Tur_Result";
     explicit Tur_Result(Game& game);
 
     forms::Control& Image1;

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "forms/services.h"
+#include "app/windows.h"
 #include "shell/game.h"
 #include "shell/platform.h"
 #include "ui/autoplay.h"
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
     ui::QtWavePlayer wave;
     if (const char* name = std::getenv("KLEV_AUTOPLAY_NAME"); name && *name) dialogs.queueAnswer(name);
 
-    klev::Game game(Config(), klev::Services{random, dialogs, wave, pictures, clock});
+    klev::Game game(Config(), klev::Services{random, dialogs, wave, pictures, clock}, klev::GameWindows());
     ui::GameHost host(game);
     dialogs.setBeforeModal([&host] { host.syncAll(); });
     QObject::connect(&host, &ui::GameHost::ended, &app, [](int code) { QCoreApplication::exit(code); });

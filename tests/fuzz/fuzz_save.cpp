@@ -5,14 +5,14 @@
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    klev::Variables vars;
+    klev::SaveData vars;
     try {
         data::ReadSaveFile(fuzz::InputFile(data, size), "\\Saves\\x\\vrb.cfg", vars, ',');
     } catch (const data::FatalError&) {
         return 0;
     }
     const std::string written = data::SaveFileBytes(vars);
-    klev::Variables again;
+    klev::SaveData again;
     try {
         data::ReadSaveFile(
             fuzz::InputFile(reinterpret_cast<const std::uint8_t*>(written.data()), written.size(), "again"),

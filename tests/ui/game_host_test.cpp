@@ -89,7 +89,7 @@ TEST(GameHost, TheSplashShowsFirstAndItsTickBringsTheMap) {
 TEST(GameHost, AChangeMadeByATimerTickReachesTheWidget) {
     Hosted h;
     h.toMap();
-    klev::Form1& form1 = h.t.game().form1();
+    klev::Form1& form1 = h.t.game().window<klev::Form1>();
     int ticks = 0;
     forms::Timer probe(h.t.game().timers, "Probe", 250, [&] {
         ++ticks;
@@ -130,12 +130,12 @@ TEST(GameHost, NoTickRunsInsideARunningHandler) {
     bool splashDuring = false;
     h.host.run([&] {
         h.host.pump();  // as when a dialog's own event loop lets the pump timer fire
-        splashDuring = h.t.game().about().Visible;
+        splashDuring = h.t.game().window<klev::About>().Visible;
     });
     EXPECT_TRUE(splashDuring);
     EXPECT_EQ(h.host.armedFor(), 2000) << "armed again once the handler returned";
     h.host.pump();
-    EXPECT_FALSE(h.t.game().about().Visible);
+    EXPECT_FALSE(h.t.game().window<klev::About>().Visible);
     EXPECT_TRUE(h.window("Form1").isVisible());
 }
 

@@ -96,7 +96,7 @@ TEST(BaseHub, TheShopAlwaysReopensOnTheRodsSection) {
     OpenBase(t);
     t.run("click Base.But_shop\nadvance 1500\nclick ShopFr.Razdel_B(3)\n");
     ASSERT_EQ(t.run("print ShopFr.Frame_Bles.Visible\nprint ShopFr.Razdel_B(3).Left\n"), "true\n200\n");
-    t.game().vars.PlayerMoney = 77;
+    t.game().save.PlayerMoney = 77;
     t.run("click ShopFr.Label5\nclick Form1.Butt_base\nclick Base.But_shop\nadvance 1500\n");
     EXPECT_EQ(t.run("print ShopFr.Frame_Udochki.Visible\nprint ShopFr.Frame_Leska.Visible\n"
                     "print ShopFr.Frame_Nas.Visible\nprint ShopFr.Frame_Bles.Visible\n"
@@ -110,7 +110,7 @@ TEST(BaseHub, TheShopAlwaysReopensOnTheRodsSection) {
 TEST(BaseHub, DirectWindowsOpenOverTheBase) {
     TestGame t;
     OpenBase(t);
-    t.game().fishOcenka().List1.addItem("Оценка завершена");
+    t.game().window<klev::Fish_Ocenka>().List1.addItem("Оценка завершена");
     t.run("click Base.but_oc\n");
     EXPECT_EQ(t.run("print Fish_Ocenka.Visible\nprint Fish_Ocenka.List1.ListCount\n"), "true\n0\n");
     EXPECT_EQ(t.run("click Base.But_Order\nprint Desk.Visible\nprint Base.Visible\n"), "true\ntrue\n");
@@ -130,8 +130,8 @@ TEST(BaseHub, RecordsListInTheUsersDecimalFormat) {
                   "true\npike: 5" + s + "25 кг. Поймал: Дед\nperch: 0" + s + "8 кг. Поймал: Иван\n"
                   "som: 12 кг. Поймал: Петя\n.\n");
         // The list is filled afresh each time, and follows the book in memory.
-        t.game().vars.RecordBook[1].Weight = 1001;
-        t.game().vars.RecordBook[1].Holder = "Вася";
+        t.game().book.RecordBook[1].Weight = 1001;
+        t.game().book.RecordBook[1].Holder = "Вася";
         EXPECT_EQ(t.run("click Base.Label1\nprint Records.List1.ListCount\nprint Records.List1.List(1)\n"),
                   "3\nperch: 1" + s + "001 кг. Поймал: Вася\n");
         EXPECT_EQ(t.run("click Records.Label1\nprint Records.Visible\nprint Base.Visible\n"), "false\ntrue\n");

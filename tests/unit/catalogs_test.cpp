@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/catalog_files.h"
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 #include "test_game.h"
 
 namespace {

@@ -81,7 +81,7 @@ TEST(Driver, AnswersAreTheRestOfTheLineAsItStands) {
 TEST(Driver, ValuesArePrintedAsTheProtocolSays) {
     TestGame t;
     t.startAs("Вася");
-    forms::Control& label = t.game().form1().Label1;
+    forms::Control& label = t.game().window<klev::Form1>().Label1;
     label.Left = 12.5f;
     label.Top = -300;
     label.ForeColor = 0x0000FF;
@@ -120,9 +120,9 @@ TEST(Driver, SettextChangesTheTextAndNothingElse) {
     TestGame t;
     t.startAs("Вася");
     EXPECT_EQ(t.run("settext Form1.Info  два  слова\n"), "");
-    EXPECT_EQ(t.game().form1().Info.Text, " два  слова");
+    EXPECT_EQ(t.game().window<klev::Form1>().Info.Text, " два  слова");
     EXPECT_EQ(t.run("settext Form1.Info\n"), "");
-    EXPECT_EQ(t.game().form1().Info.Text, "");
+    EXPECT_EQ(t.game().window<klev::Form1>().Info.Text, "");
 }
 
 TEST(Driver, MessagesAndSoundsAreTakenOnce) {
@@ -130,7 +130,7 @@ TEST(Driver, MessagesAndSoundsAreTakenOnce) {
     t.run("answer a/b\nanswer Вася\nstart\nadvance 2000\n");
     EXPECT_EQ(t.run("messages\n"), "Такое имя нельзя использовать для сохранения игры. Введите другое имя.\n.\n");
     EXPECT_EQ(t.run("messages\n"), ".\n");
-    t.game().vars.SoundFile = "crsp.wav";
+    t.game().messages.SoundFile = "crsp.wav";
     klev::Game& g = t.game();
     g.services.wave.Close();
     g.services.wave.Open(g.path("\\sound\\crsp.wav"));

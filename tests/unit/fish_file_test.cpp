@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 #include "data/fish_file.h"
 #include "data/text_file.h"
 #include "test_game.h"

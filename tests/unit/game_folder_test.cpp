@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 #include "data/game_folder.h"
 #include "data/text_file.h"
 #include "test_game.h"

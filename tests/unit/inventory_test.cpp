@@ -54,9 +54,8 @@ TEST(Inventory, OpeningFromTheBaseBlanksEmptySlots) {
 TEST(Inventory, PickListOpensAtTheClickPointWithOneKindFlagged) {
     TestGame t;
     t.startAs();
-    auto& v = t.game().vars;
-    v.OwnedRods = {Item("Удочка"), Item("Спиннинг")};
-    v.OwnedLures = {Lure("Вертушка", "большая")};
+    t.game().save.OwnedRods = {Item("Удочка"), Item("Спиннинг")};
+    t.game().save.OwnedLures = {Lure("Вертушка", "большая")};
     OpenFromBase(t);
     // The rods' button places the list at the coordinates it receives.
     t.run("down InvenFr.But_SP 300 450\n");
@@ -76,7 +75,7 @@ TEST(Inventory, PickListOpensAtTheClickPointWithOneKindFlagged) {
     EXPECT_EQ(t.run("print InvShowsGroundbaits\nprint InvenFr.List1.ListCount\nprint InvenFr.List1.Visible\n"
                     "print GroundbaitSlot\n"),
               "true\n0\ntrue\n0\n");
-    t.game().invenFr().Own_Inv();
+    t.game().window<klev::InvenFr>().Own_Inv();
     EXPECT_EQ(t.print("InvShowsGroundbaits"), "false");
 }
 
@@ -84,7 +83,7 @@ TEST(Inventory, OfTwoRodsWithOneNameTheFirstIsChosen) {
     TestGame t;
     t.folder.writeBytes("images/sp_Удочка.jpg", PictureBytes(3, 3));
     t.startAs();
-    t.game().vars.OwnedRods = {Item("Спиннинг"), Item("Удочка"), Item("Удочка")};
+    t.game().save.OwnedRods = {Item("Спиннинг"), Item("Удочка"), Item("Удочка")};
     OpenFromBase(t);
     t.run("down InvenFr.But_SP 10 10\nselect InvenFr.List1 2\n");
     EXPECT_EQ(t.run("print RodSlot\nprint InvenFr.Sp_pic.Picture\nprint InvenFr.List1.Visible\n"),
@@ -98,7 +97,7 @@ TEST(Inventory, OfTwoBaitsWithOneNameTheClickedOneIsChosen) {
     TestGame t;
     t.folder.writeBytes("images/червь.jpg", PictureBytes(3, 3));
     t.startAs();
-    t.game().vars.OwnedBaits = {Item("червь", 20), Item("червь", 7)};
+    t.game().save.OwnedBaits = {Item("червь", 20), Item("червь", 7)};
     OpenFromBase(t);
     t.run("down InvenFr.Label3 10 10\nselect InvenFr.List1 1\n");
     EXPECT_EQ(t.run("print BaitSlot\nprint InvenFr.Nas_Kol.Caption\nprint InvenFr.Nas_pic.Picture\n"
@@ -109,11 +108,11 @@ TEST(Inventory, OfTwoBaitsWithOneNameTheClickedOneIsChosen) {
 TEST(Inventory, AnEntryForABaitUsedUpMeanwhileChoosesNothing) {
     TestGame t;
     t.startAs();
-    t.game().vars.OwnedBaits = {Item("червь", 20), Item("живец", 1)};
+    t.game().save.OwnedBaits = {Item("червь", 20), Item("живец", 1)};
     OpenFromBase(t);
     t.run("down InvenFr.Label3 10 10\n");
     // The scene used up the second bait while the pick list stayed open.
-    t.game().vars.OwnedBaits.pop_back();
+    t.game().save.OwnedBaits.pop_back();
     EXPECT_EQ(t.run("select InvenFr.List1 1\nprint BaitSlot\n"), "0\n");
     EXPECT_EQ(t.lastStatus(), driver::Finished);
 }
@@ -121,14 +120,14 @@ TEST(Inventory, AnEntryForABaitUsedUpMeanwhileChoosesNothing) {
 TEST(Inventory, LuresByPositionWithTheirSize) {
     TestGame t;
     t.startAs();
-    t.game().vars.OwnedLures = {Lure("Воблер", "маленькая"), Lure("Воблер", "средняя")};
+    t.game().save.OwnedLures = {Lure("Воблер", "маленькая"), Lure("Воблер", "средняя")};
     OpenFromBase(t);
     t.run("down InvenFr.Label1 10 10\nselect InvenFr.List1 1\n");
     EXPECT_EQ(t.run("print LureSlot\nprint InvenFr.Bles_Raz.Caption\nprint InvenFr.Bles_Pic.Picture\n"),
               "2\nРазмер: средняя\nEmpty_Pic\n");
     // An entry past the owned lures (the list went stale) chooses nothing.
     t.run("down InvenFr.Label1 10 10\n");
-    t.game().vars.OwnedLures.pop_back();
+    t.game().save.OwnedLures.pop_back();
     t.run("select InvenFr.List1 1\n");
     EXPECT_EQ(t.run("print LureSlot\nprint InvenFr.List1.Visible\n"), "2\ntrue\n");
 }
@@ -136,7 +135,7 @@ TEST(Inventory, LuresByPositionWithTheirSize) {
 TEST(Inventory, GroundbaitTakesThePictureOfTheShopPackOfItsPower) {
     TestGame t;
     t.startAs();
-    t.game().vars.OwnedGroundbaits = {Item("Насадка", 10, 70), Item("Насадка", 4, 100), Item("Насадка", 9, 45)};
+    t.game().save.OwnedGroundbaits = {Item("Насадка", 10, 70), Item("Насадка", 4, 100), Item("Насадка", 9, 45)};
     OpenFromBase(t);
     t.run("down InvenFr.Label4 10 10\nselect InvenFr.List1 0\n");
     EXPECT_EQ(t.run("print GroundbaitSlot\nprint InvenFr.Prik_Pic.Picture\nprint InvenFr.Prik_Kol.Caption\n"),
@@ -152,7 +151,7 @@ TEST(Inventory, GroundbaitTakesThePictureOfTheShopPackOfItsPower) {
 TEST(Inventory, ALineShowsMetresWhenChosenAndABareNumberFromTheBase) {
     TestGame t;
     t.startAs();
-    t.game().vars.OwnedLines = {Line("6 кг", 40), Line("2,5 кг", 87), Line("2,5 кг", 100)};
+    t.game().save.OwnedLines = {Line("6 кг", 40), Line("2,5 кг", 87), Line("2,5 кг", 100)};
     OpenFromBase(t);
     t.run("down InvenFr.Label2 10 10\nselect InvenFr.List1 2\n");
     EXPECT_EQ(t.run("print LineSlot\nprint InvenFr.Leska_Naz.Caption\nprint InvenFr.Leska_Kol.Caption\n"),
@@ -164,11 +163,10 @@ TEST(Inventory, ALineShowsMetresWhenChosenAndABareNumberFromTheBase) {
 TEST(Inventory, FromTheBaseTheBaitInUseShowsABareNumber) {
     TestGame t;
     t.startAs();
-    auto& v = t.game().vars;
-    v.OwnedBaits = {Item("червь", 20)};
-    v.OwnedGroundbaits = {Item("Насадка", 6, 30)};
-    v.BaitSlot = 1;
-    v.GroundbaitSlot = 1;
+    t.game().save.OwnedBaits = {Item("червь", 20)};
+    t.game().save.OwnedGroundbaits = {Item("Насадка", 6, 30)};
+    t.game().save.BaitSlot = 1;
+    t.game().save.GroundbaitSlot = 1;
     OpenFromBase(t);
     // The groundbait's text is only written when it is chosen or from the scene.
     EXPECT_EQ(t.run("print InvenFr.Nas_Kol.Caption\nprint InvenFr.Prik_Kol.Caption\nprint InvenFr.Nas_pic.Picture\n"
@@ -179,13 +177,12 @@ TEST(Inventory, FromTheBaseTheBaitInUseShowsABareNumber) {
 TEST(Inventory, FromTheSceneTheSlotsInUseShowWhatIsLeft) {
     TestGame t;
     t.startAs();
-    auto& v = t.game().vars;
-    v.OwnedLines = {Line("6 кг", 55)};
-    v.OwnedBaits = {Item("червь", 20), Item("живец", 3)};
-    v.OwnedGroundbaits = {Item("Насадка", 8, 50)};
-    v.LineSlot = 1;
-    v.BaitSlot = 2;
-    v.GroundbaitSlot = 1;
+    t.game().save.OwnedLines = {Line("6 кг", 55)};
+    t.game().save.OwnedBaits = {Item("червь", 20), Item("живец", 3)};
+    t.game().save.OwnedGroundbaits = {Item("Насадка", 8, 50)};
+    t.game().save.LineSlot = 1;
+    t.game().save.BaitSlot = 2;
+    t.game().save.GroundbaitSlot = 1;
     klev::OpenInventoryFromScene(t.game());
     EXPECT_EQ(t.run("print InvenFr.Visible\nprint InvenFr.List1.Visible\nprint InvenFr.Leska_Kol.Caption\n"
                     "print InvenFr.Nas_Kol.Caption\nprint InvenFr.Prik_Kol.Caption\nprint InvenFr.Sp_pic.Picture\n"
@@ -196,10 +193,9 @@ TEST(Inventory, FromTheSceneTheSlotsInUseShowWhatIsLeft) {
 TEST(Inventory, TheScenesThingsIconOpensItWithThePickListHidden) {
     TestGame t;
     t.startAs();
-    auto& v = t.game().vars;
-    v.OwnedLines = {Line("6 кг", 35)};
-    v.OwnedRods = {Item("Удочка")};
-    v.LineSlot = 1;
+    t.game().save.OwnedLines = {Line("6 кг", 35)};
+    t.game().save.OwnedRods = {Item("Удочка")};
+    t.game().save.LineSlot = 1;
     t.run("click Form1.PScene(1)\nclick Form1.Butt_base\nclick Base.Image1\ndown InvenFr.But_SP 0 0\n");
     ASSERT_EQ(t.print("InvenFr.List1.Visible"), "true");
     t.run("click InvenFr.Label5\nclick SceneForm.Image3\n");
@@ -211,7 +207,7 @@ TEST(Inventory, TheScenesThingsIconOpensItWithThePickListHidden) {
 TEST(Inventory, LeavingShowsTheScenesRodOnlyWithARodInUse) {
     TestGame t;
     t.startAs();
-    t.game().vars.OwnedRods = {Item("Удочка")};
+    t.game().save.OwnedRods = {Item("Удочка")};
     OpenFromBase(t);
     t.run("click InvenFr.Label5\n");
     EXPECT_EQ(t.run("print InvenFr.Visible\nprint SceneForm.Speening.Visible\n"), "false\nfalse\n");

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "app/windows.h"
 #include "forms/services.h"
 #include "scene/scene_form.h"
 #include "shell/form1.h"
@@ -16,7 +17,7 @@ namespace {
 
 using testing_support::TestGame;
 
-std::vector<int> Markers(TestGame& t) { return t.game().form1().PScene.indices(); }
+std::vector<int> Markers(TestGame& t) { return t.game().window<klev::Form1>().PScene.indices(); }
 
 TEST(MainScreen, NextAndPreviousGoRoundTheMaps) {
     TestGame t;
@@ -48,14 +49,14 @@ TEST(MainScreen, WithOneMapBothLabelsShowItAgainWithFreshMarkers) {
     t.startAs("Вася");
     t.run("move Form1.PScene(1)\n");
     EXPECT_EQ(t.print("Form1.PScene(1).Picture"), "Sc_a");
-    const auto generation = t.game().form1().layoutGeneration();
+    const auto generation = t.game().window<klev::Form1>().layoutGeneration();
     t.run("click Form1.Label4\n");
     EXPECT_EQ(t.print("MapIndex"), "1");
     EXPECT_EQ(Markers(t), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(t.print("Form1.PScene(1).Picture"), "scene");  // a new marker
     t.run("click Form1.Label3\n");
     EXPECT_EQ(Markers(t), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(t.game().form1().layoutGeneration(), generation + 8);  // 2 unloaded and 2 loaded, twice
+    EXPECT_EQ(t.game().window<klev::Form1>().layoutGeneration(), generation + 8);  // 2 unloaded and 2 loaded, twice
 }
 
 TEST(MainScreen, AMapWithFivePlacesAndOneWithThreeLeaveNoMarkersOver) {
@@ -148,8 +149,8 @@ TEST(MainScreen, OpeningAPlaceShowsTheSceneAndHidesTheMap) {
     EXPECT_EQ(t.print("SceneForm.popl(1).Visible"), "false");
     EXPECT_EQ(t.print("SceneForm.SLED.Visible"), "false");
     EXPECT_EQ(t.print("SceneForm.Speening.Picture"), "Speen_normal");
-    const float height = t.game().sceneForm().Speening.Height;
-    EXPECT_EQ(t.game().sceneForm().Speening.Top, 5700 - height);
+    const float height = t.game().window<klev::SceneForm>().Speening.Height;
+    EXPECT_EQ(t.game().window<klev::SceneForm>().Speening.Top, 5700 - height);
     EXPECT_EQ(t.print("SceneForm.Speening.Visible"), "false");  // no rod in use
     EXPECT_EQ(t.print("SceneForm.Butt_Popl.ForeColor"), "255");
     EXPECT_EQ(t.print("SceneForm.Butt_Bles.ForeColor"), "0");
@@ -160,8 +161,8 @@ TEST(MainScreen, OpeningAPlaceShowsTheSceneAndHidesTheMap) {
 TEST(MainScreen, TheRodIsShownWhenOneIsInUseAndTheLureRigIsRed) {
     TestGame t;
     t.startAs("Вася");
-    t.game().vars.RodSlot = 1;
-    t.game().vars.RigMode = "bles";
+    t.game().save.RodSlot = 1;
+    t.game().save.RigMode = klev::Rig::Lure;
     t.run("click Form1.PScene(1)\n");
     EXPECT_EQ(t.print("SceneForm.Speening.Visible"), "true");
     EXPECT_EQ(t.print("SceneForm.Butt_Popl.ForeColor"), "0");
@@ -171,11 +172,10 @@ TEST(MainScreen, TheRodIsShownWhenOneIsInUseAndTheLureRigIsRed) {
 TEST(MainScreen, APlaceOpenedDuringADuelStartsTheDuelClock) {
     TestGame t;
     t.startAs("Вася");
-    klev::Variables& v = t.game().vars;
-    v.InDuel = true;
-    v.RivalCatch.resize(2);
-    v.DuelTimeLeft = 7;
-    t.game().form1().Info.Caption = "Выбери место для соревнования";
+    t.game().duel.InDuel = true;
+    t.game().duel.RivalCatch.resize(2);
+    t.game().duel.DuelTimeLeft = 7;
+    t.game().window<klev::Form1>().Info.Caption = "Выбери место для соревнования";
     t.run("click Form1.PScene(1)\n");
     EXPECT_EQ(t.print("DuelTimeLeft"), "100");
     EXPECT_EQ(t.print("RivalCatchCount"), "0");
@@ -193,14 +193,14 @@ TEST(MainScreen, TheExitSavesEvenWhenNothingChangedAndEndsTheGame) {
     EXPECT_EQ(t.lastStatus(), driver::Finished);
     EXPECT_EQ(t.folder.readLines("Saves/Вася/vrb.cfg").size(), 17u);
     EXPECT_TRUE(t.game().ended());
-    EXPECT_EQ(t.game().form1().Visible, false);
+    EXPECT_EQ(t.game().window<klev::Form1>().Visible, false);
     EXPECT_FALSE(t.game().timers.nextDue().has_value());
 }
 
 TEST(MainScreen, TheTitleBarCloseOfTheMapSavesAndEndsLikeTheExit) {
     TestGame t;
     t.startAs("Вася");
-    t.game().vars.PlayerMoney = 64;
+    t.game().save.PlayerMoney = 64;
     EXPECT_EQ(t.run("close Form1\n"), "ended\n");
     EXPECT_EQ(t.folder.readLines("Saves/Вася/vrb.cfg")[0], "64");
 }
@@ -216,7 +216,7 @@ TEST(MainScreen, TheTitleBarCloseOfASmallWindowHidesIt) {
 TEST(MainScreen, TheEventTimerTicksEverySecondFromItsCreation) {
     TestGame t;
     t.startAs("Вася");
-    auto& sobitia = t.game().form1().Sobitia;
+    auto& sobitia = t.game().window<klev::Form1>().Sobitia;
     EXPECT_EQ(sobitia.due(), 3000);
     t.run("advance 999\n");
     EXPECT_EQ(sobitia.due(), 3000);
@@ -272,10 +272,10 @@ TEST(Sound, PlaySoundClosesOpensAndPlays) {
     Services s;
     klev::GameConfig config;
     config.gameFolder = f.game();
-    klev::Game game(config, {s.random, s.dialogs, s.wave, s.pictures, s.clock});
-    game.vars.SoundFile = "crsp.wav";
+    klev::Game game(config, {s.random, s.dialogs, s.wave, s.pictures, s.clock}, klev::GameWindows());
+    game.messages.SoundFile = "crsp.wav";
     klev::PlaySound(game);
-    game.vars.SoundFile = "crsp.wav";
+    game.messages.SoundFile = "crsp.wav";
     klev::PlaySound(game);
     const std::string file = (f.game() / "sound" / "crsp.wav").string();
     EXPECT_EQ(s.wave.calls, (std::vector<std::string>{"Close", "Open " + file, "Play", "Close", "Open " + file, "Play"}));
@@ -286,10 +286,10 @@ TEST(Sound, AnAmbientTickReseedsThenDrawsOnce) {
     Services s;
     klev::GameConfig config;
     config.gameFolder = f.game();
-    klev::Game game(config, {s.random, s.dialogs, s.wave, s.pictures, s.clock});
+    klev::Game game(config, {s.random, s.dialogs, s.wave, s.pictures, s.clock}, klev::GameWindows());
     s.random.values = {0.9999, 0.5};
     klev::AmbientSoundTick(game);
-    EXPECT_EQ(game.vars.SoundFile, "fon13.wav");
+    EXPECT_EQ(game.messages.SoundFile, "fon13.wav");
     EXPECT_EQ(s.random.calls, (std::vector<std::string>{"Randomize", "Rnd"}));
     EXPECT_EQ(s.wave.calls.back(), "Play");
     EXPECT_EQ(s.wave.calls[1], "Open " + (f.game() / "sound" / "fon13.wav").string());

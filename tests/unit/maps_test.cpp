@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 #include "data/map_files.h"
 #include "shell/form1.h"
 #include "test_game.h"
@@ -209,7 +209,7 @@ TEST(OpenPlace, AnEmptySpeciesListDiscardsThePreviousPlacesFish) {
     t.startAs("Вася");
     t.run("click Form1.PScene(1)\n");
     EXPECT_EQ(t.print("PlaceFishCount"), "3");
-    t.game().form1().Show();
+    t.game().window<klev::Form1>().Show();
     t.run("click Form1.PScene(2)\n");
     EXPECT_EQ(t.print("PlaceFishCount"), "0");
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 #include "data/records_file.h"
 #include "data/text_codec.h"
 #include "test_game.h"
@@ -72,8 +72,8 @@ TEST(RecordsBook, LoadedLastAtStartAndWrittenAtTheExit) {
     EXPECT_EQ(t.print("RecordBook(1).Name"), "pike");
     EXPECT_EQ(t.print("RecordBook(1).Weight"), "3000");
     EXPECT_EQ(t.print("RecordBook(2).Holder"), "Иван");
-    t.game().vars.RecordBook[1].Weight = 950;
-    t.game().vars.RecordBook[1].Holder = "Вася";
+    t.game().book.RecordBook[1].Weight = 950;
+    t.game().book.RecordBook[1].Holder = "Вася";
     EXPECT_EQ(t.run("click Form1.Label5\n"), "ended\n");
     EXPECT_EQ(t.folder.read("Data/rec.cfg"), Bytes({"2", "pike", "3000", "Дед", "perch", "950", "Вася"}));
 }

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 #include "data/save_file.h"
 #include "data/text_codec.h"
 #include "data/text_file.h"
@@ -38,7 +38,7 @@ std::string Bytes(const std::vector<std::string>& lines) {
     return out;
 }
 
-std::string LoadError(const std::vector<std::string>& lines, klev::Variables& vars) {
+std::string LoadError(const std::vector<std::string>& lines, klev::SaveData& vars) {
     TestFolder f;
     f.write("vrb.cfg", lines);
     try {
@@ -49,19 +49,19 @@ std::string LoadError(const std::vector<std::string>& lines, klev::Variables& va
     return "";
 }
 
-klev::Variables Load(const std::vector<std::string>& lines) {
-    klev::Variables v;
+klev::SaveData Load(const std::vector<std::string>& lines) {
+    klev::SaveData v;
     const std::string error = LoadError(lines, v);
     EXPECT_EQ(error, "");
     return v;
 }
 
 TEST(SaveFile, EveryLineGoesToItsVariable) {
-    const klev::Variables v = Load(kRichSave);
+    const klev::SaveData v = Load(kRichSave);
     EXPECT_EQ(v.PlayerMoney, 1234);
     EXPECT_EQ(v.RodSlot, 2);
     EXPECT_EQ(v.LureSlot, 1);
-    EXPECT_EQ(v.RigMode, "bles");
+    EXPECT_EQ(v.RigMode, klev::Rig::Lure);
     ASSERT_EQ(v.CaughtFish.size(), 2u);
     const klev::FishRecord& pike = v.CaughtFish[1];
     EXPECT_EQ(pike.PricePerUnit, 4);
@@ -99,16 +99,16 @@ TEST(SaveFile, ReadAndWrittenAgainIsTheSameByteForByte) {
 }
 
 TEST(SaveFile, AnEmptyKeepNetAndNoTackleIsSeventeenLines) {
-    klev::Variables v;
+    klev::SaveData v;
     v.PlayerMoney = 50;
-    v.RigMode = "popl";
+    v.RigMode = klev::Rig::Float;
     v.Regulars[2].Attitude = 7;
     EXPECT_EQ(data::SaveFileBytes(v), Bytes({"50", "0", "0", "0", "0", "0", "popl", "0", "0", "0", "0", "0", "0", "0",
                                              "0", "7", "0"}));
 }
 
 TEST(SaveFile, TheSlotsAreWrittenRodLureBaitLineGroundbait) {
-    klev::Variables v;
+    klev::SaveData v;
     v.RodSlot = 1;
     v.LureSlot = 2;
     v.BaitSlot = 3;
@@ -122,17 +122,17 @@ TEST(SaveFile, TheSlotsAreWrittenRodLureBaitLineGroundbait) {
 TEST(SaveFile, AnEmptyFileIsANewPlayer) {
     TestFolder f;
     f.writeBytes("vrb.cfg", "");
-    klev::Variables v;
-    v.RigMode = "popl";
+    klev::SaveData v;
+    v.RigMode = klev::Rig::Float;
     data::ReadSaveFile(f.game() / "vrb.cfg", "x", v, ',');
     EXPECT_EQ(v.PlayerMoney, 50);
-    EXPECT_EQ(v.RigMode, "popl");
+    EXPECT_EQ(v.RigMode, klev::Rig::Float);
     EXPECT_TRUE(v.OwnedRods.empty());
 }
 
 TEST(SaveFile, ATruncatedOrMalformedFileStopsTheGameAndChangesNothing) {
     std::vector<std::string> truncated(kRichSave.begin(), kRichSave.end() - 2);
-    klev::Variables v;
+    klev::SaveData v;
     v.PlayerMoney = 7;
     EXPECT_EQ(LoadError(truncated, v), "\\Saves\\Вася\\vrb.cfg, line 60: input past end of file");
     EXPECT_EQ(v.PlayerMoney, 7);
@@ -147,13 +147,13 @@ TEST(SaveFile, ATruncatedOrMalformedFileStopsTheGameAndChangesNothing) {
 TEST(SaveFile, ANegativeCountIsMalformed) {
     std::vector<std::string> lines = {"50", "0", "0", "0", "0", "0", "popl", "0", "-1", "0", "0", "0", "0",
                                       "0", "0", "0", "0"};
-    klev::Variables v;
+    klev::SaveData v;
     EXPECT_EQ(LoadError(lines, v), "\\Saves\\Вася\\vrb.cfg, line 9: a count cannot be negative: \"-1\"");
 }
 
 TEST(SaveFile, AHugeCountFailsAtTheEndOfTheFile) {
     std::vector<std::string> lines = {"50", "0", "0", "0", "0", "0", "popl", "2000000000", "1"};
-    klev::Variables v;
+    klev::SaveData v;
     EXPECT_EQ(LoadError(lines, v), "\\Saves\\Вася\\vrb.cfg, line 10: input past end of file");
 }
 
@@ -164,7 +164,7 @@ TEST(SaveFile, ASlotOutsideItsListLoadsAsNothingInUse) {
     lines[3] = "1";   // bait: one owned
     lines[4] = "2";   // line: one owned
     lines[5] = "0";
-    const klev::Variables v = Load(lines);
+    const klev::SaveData v = Load(lines);
     EXPECT_EQ(v.RodSlot, 0);
     EXPECT_EQ(v.LureSlot, 0);
     EXPECT_EQ(v.BaitSlot, 1);
@@ -173,7 +173,7 @@ TEST(SaveFile, ASlotOutsideItsListLoadsAsNothingInUse) {
 }
 
 TEST(SaveFile, ACountOfZeroLeavesTheListAsItWas) {
-    klev::Variables v;
+    klev::SaveData v;
     v.OwnedRods.emplace_back().Name = "старая";
     TestFolder f;
     f.write("vrb.cfg", {"50", "0", "0", "0", "0", "0", "popl", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
@@ -235,7 +235,7 @@ TEST(SaveGame, AFolderWithoutItsSaveFileStopsTheStart) {
 TEST(SaveGame, AMissingRecordsBookFailsTheSaveAfterTheSaveFile) {
     TestGame t;
     t.startAs("Вася");
-    t.game().vars.PlayerMoney = 999;
+    t.game().save.PlayerMoney = 999;
     t.folder.remove("Data/rec.cfg");
     EXPECT_EQ(t.run("click Form1.Label5\n"), "ended\n");
     EXPECT_EQ(t.driver().dialogs().takeMessages(), std::vector<std::string>{"Ошибка при сохранении игры"});
@@ -247,7 +247,7 @@ TEST(SaveGame, AMissingRecordsBookFailsTheSaveAfterTheSaveFile) {
 TEST(SaveGame, AMissingSaveFileFailsTheSaveAndLeavesTheBook) {
     TestGame t;
     t.startAs("Вася");
-    t.game().vars.RecordBook.clear();
+    t.game().book.RecordBook.clear();
     t.folder.remove("Saves/Вася/vrb.cfg");
     const std::string book = t.folder.read("Data/rec.cfg");
     EXPECT_EQ(t.run("click Form1.Label5\n"), "ended\n");

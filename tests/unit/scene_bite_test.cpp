@@ -70,7 +70,7 @@ TEST_F(SceneBite, GroundbaitChangesTheOddsOfTheSearch) {
     advanceDrawingAll(500);
 
     // Power 50: d = 1, a from 1..4.
-    v().OwnedGroundbaits[0].Power = 50;
+    v().save.OwnedGroundbaits[0].Power = 50;
     key(110);
     QueueSearch(2, 1, 1, 2, 1);
     QueueWeight(50, 1000, 100);
@@ -80,7 +80,7 @@ TEST_F(SceneBite, GroundbaitChangesTheOddsOfTheSearch) {
     advanceDrawingAll(500);
 
     // Power 200: d = 4, a is always 1 and nothing is ever found.
-    v().OwnedGroundbaits[0].Power = 200;
+    v().save.OwnedGroundbaits[0].Power = 200;
     key(110);
     for (double a : {0.0, 0.5, 0.999}) {
         rnd({Pick(2, 3), Pick(1, 100), Pick(1, 100), a});
@@ -109,17 +109,16 @@ protected:
         t.folder.write("Data/Fish/4.txt", species);
         t.folder.write("Data/Maps/lake/Loc2/Conf.cfg", {"0", "5000", "2400", "0", "1", placeLine});
         t.startAs("Рыбак");
-        klev::Variables& v = t.game().vars;
-        v.OwnedRods = {scene_testing::Rod("Удочка", 3000)};
+        t.game().save.OwnedRods = {scene_testing::Rod("Удочка", 3000)};
         klev::TackleItem line;
         line.Strength = 2500;
         line.LineLength = 100;
-        v.OwnedLines = {line};
+        t.game().save.OwnedLines = {line};
         klev::TackleItem bait;
         bait.Name = "червь";
         bait.Amount = 5;
-        v.OwnedBaits = {bait};
-        v.RodSlot = v.LineSlot = v.BaitSlot = 1;
+        t.game().save.OwnedBaits = {bait};
+        t.game().save.RodSlot = t.game().save.LineSlot = t.game().save.BaitSlot = 1;
         t.run("click Form1.PScene(2)\nkeypress SceneForm 32\nadvance 500\n");
     }
     // Queues `values` and a fence, runs one search, and checks that exactly
@@ -318,7 +317,7 @@ TEST_F(SceneBite, AStrikeInTimeHooksTheFish) {
     // The bite clock goes on ticking and changes nothing any more: the float
     // no longer follows the tackle.
     EXPECT_EQ(print("SceneForm.Klev_T.Enabled"), "true");
-    v().TackleX = 1000;
+    v().fishing.TackleX = 1000;
     advanceDrawingAll(60);
     EXPECT_EQ(print("BiteStep"), "25");
     EXPECT_EQ(print("BiteActive"), "true");
@@ -353,14 +352,14 @@ TEST_F(SceneBite, AStrikeDuringANibbleNeitherScaresNorHooks) {
 
 TEST_F(SceneBite, AStrikeNeedsOnlyARod) {
     OpenPlace();
-    v().OwnedRods = {scene_testing::Rod("Удочка", 3000)};
-    v().RodSlot = 1;
+    v().save.OwnedRods = {scene_testing::Rod("Удочка", 3000)};
+    v().save.RodSlot = 1;
     key(13);
     EXPECT_EQ(print("StrikeAnimating"), "true");
     advanceDrawingAll(120);
     EXPECT_EQ(print("StrikeAnimating"), "false");
     EXPECT_EQ(print("Hooked"), "false");
-    v().Snagged = true;
+    v().fishing.Snagged = true;
     key(13);
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "ЗАЦЕПИЛСЯ!");
     EXPECT_EQ(print("StrikeAnimating"), "false");

@@ -14,19 +14,19 @@ TEST_F(SceneCast, TheFirstMissingPieceOfTackleIsNamed) {
     key(32);
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "Спининг не куплен!");  // no rod, no line either
     GiveTackle();
-    v().Snagged = true;
+    v().fishing.Snagged = true;
     key(32);
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "ЗАЦЕПИЛСЯ!");
-    v().Snagged = false;
-    v().LineSlot = 0;
+    v().fishing.Snagged = false;
+    v().save.LineSlot = 0;
     key(32);
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "Нет лески!");
-    v().LineSlot = 1;
-    v().BaitSlot = 0;
+    v().save.LineSlot = 1;
+    v().save.BaitSlot = 0;
     key(32);
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "Нет наживки!");
     run("click SceneForm.Butt_Bles");
-    v().LureSlot = 0;
+    v().save.LureSlot = 0;
     key(32);
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "Блесна не привязана!");
     EXPECT_EQ(print("RodBusy"), "false");
@@ -37,13 +37,13 @@ TEST_F(SceneCast, EachRigTestsOnlyWhatItNeeds) {
     GiveTackle();
     OpenPlace();
     run("click SceneForm.Butt_Bles");
-    v().BaitSlot = 0;
+    v().save.BaitSlot = 0;
     key(32);
     EXPECT_EQ(print("CastAnimating"), "true");
     advance(500);
     run("click SceneForm.Butt_Popl");
-    v().BaitSlot = 1;
-    v().LureSlot = 0;
+    v().save.BaitSlot = 1;
+    v().save.LureSlot = 0;
     key(32);
     EXPECT_EQ(print("CastAnimating"), "true");
     EXPECT_EQ(print("OwnedBaits(1).Amount"), "19");
@@ -102,7 +102,7 @@ TEST_F(SceneCast, ALureCastLandsWithoutFloatAndWithoutFishSearch) {
 
 TEST_F(SceneCast, TheLastBaitPortionIsUsedAndTheFloatLandsWithoutBait) {
     GiveTackle();
-    v().OwnedBaits[0].Amount = 1;
+    v().save.OwnedBaits[0].Amount = 1;
     OpenPlace();
     key(32);
     EXPECT_EQ(print("OwnedBaitCount"), "0");
@@ -121,8 +121,8 @@ TEST_F(SceneCast, SpaceDuringAFightEndsItAndCastsAgain) {
     GiveTackle();
     OpenPlace();
     CastAndLand();
-    v().FishSpecies = Perch;
-    v().FishWeight = 500;
+    v().fishing.FishSpecies = Perch;
+    v().fishing.FishWeight = 500;
     HookFish(game());
     ASSERT_EQ(print("Hooked"), "true");
     key(32);

@@ -15,8 +15,8 @@ protected:
         if (std::string(rig) == "bles") run("click SceneForm.Butt_Bles");
         CastAndLand();
         scene().Actions_T.setEnabled(false);
-        v().FishSpecies = species;
-        v().FishWeight = grams;
+        v().fishing.FishSpecies = species;
+        v().fishing.FishWeight = grams;
         HookFish(game());
     }
 };
@@ -32,16 +32,16 @@ TEST_F(SceneFight, HookingSetsStaminaPowerTensionAndBendsTheRod) {
     EXPECT_EQ(print("SceneForm.Fish_Act_T.Enabled"), "true");
     EXPECT_EQ(print("SceneForm.Napryazhenie_T.Enabled"), "true");
 
-    v().FishWeight = 1000;
+    v().fishing.FishWeight = 1000;
     HookFish(game());
     EXPECT_EQ(print("SceneForm.Speening.Picture"), "Speen_izgib1");
-    v().FishWeight = 10001;
+    v().fishing.FishWeight = 10001;
     HookFish(game());
     EXPECT_EQ(print("SceneForm.Speening.Picture"), "Speen_izgib3");
     EXPECT_EQ(print("FishPower"), "33");  // CLng(10 * 3.3337)
     // Halves go to the even neighbour: 4 * 1875 / 3000 = 2.5 -> 2.
-    v().FishSpecies = Perch;
-    v().FishWeight = 1875;
+    v().fishing.FishSpecies = Perch;
+    v().fishing.FishWeight = 1875;
     HookFish(game());
     EXPECT_EQ(print("FishPower"), "2");
 }
@@ -49,7 +49,7 @@ TEST_F(SceneFight, HookingSetsStaminaPowerTensionAndBendsTheRod) {
 TEST_F(SceneFight, TheFishPullsSidewaysOrAwayAndNeverBeyondTheCastLine) {
     GiveTackle();
     Hook(Pike, 3000);  // power 10
-    v().FishStamina = 500;
+    v().fishing.FishStamina = 500;
     rnd({Pick(1, 3)});
     advanceDrawingAll(100);
     EXPECT_EQ(print("TackleX"), "5645");
@@ -58,19 +58,19 @@ TEST_F(SceneFight, TheFishPullsSidewaysOrAwayAndNeverBeyondTheCastLine) {
     rnd({Pick(2, 3)});
     advanceDrawingAll(100);
     EXPECT_EQ(print("TackleX"), "5640");  // 5645 - 5.01
-    v().TackleY = 2403;
+    v().fishing.TackleY = 2403;
     rnd({Pick(3, 3)});
     advanceDrawingAll(100);
     EXPECT_EQ(print("TackleY"), "2400");  // 2403 - 5.02 would pass the cast line
     EXPECT_EQ(print("SceneForm.SLED.Top"), "2400");
-    v().TackleY = 3000;
-    v().FishStamina = 1000;
+    v().fishing.TackleY = 3000;
+    v().fishing.FishStamina = 1000;
     rnd({Pick(3, 3)});
     advanceDrawingAll(100);
     EXPECT_EQ(print("TackleY"), "2990");
     EXPECT_EQ(print("FishStamina"), "1000");  // never above 1000
     // A negative stamina reverses the pull.
-    v().FishStamina = -500;
+    v().fishing.FishStamina = -500;
     rnd({Pick(3, 3)});
     advanceDrawingAll(100);
     EXPECT_EQ(print("TackleY"), "2995");
@@ -136,11 +136,11 @@ TEST_F(SceneFight, SlackWhileReelingIsNotChecked) {
 TEST_F(SceneFight, ASlackStepThatWouldLeaveNoBarIsNotMade) {
     GiveTackle(200000, 200000);
     Hook(Catfish, 100000);  // 1000 per slack tick
-    scene().HerboLine.Width = 900;
+    v().fishing.Tension = 900;
     advance(50);
     EXPECT_EQ(print("SceneForm.HerboLine.Width"), "900");
     EXPECT_EQ(print("Hooked"), "true");
-    scene().HerboLine.Width = 1700;
+    v().fishing.Tension = 1700;
     advance(50);
     EXPECT_EQ(print("Hooked"), "false");  // 700 is slack: the fish is gone
 }
@@ -150,7 +150,7 @@ TEST_F(SceneFight, AVeryHeavyFishRelaxesTheBarBy110) {
     Hook(Catfish, 110000);
     advance(50);
     EXPECT_EQ(print("Hooked"), "false");  // 1695 - 1100 = 595
-    v().FishWeight = 110001;
+    v().fishing.FishWeight = 110001;
     HookFish(game());
     advance(50);
     EXPECT_EQ(print("SceneForm.HerboLine.Width"), "1585");
@@ -198,9 +198,9 @@ TEST_F(SceneBreak, ARodBreakWithTheLureRigLosesTheLure) {
     GiveTackle(3000, 20000);
     klev::TackleItem spare;
     spare.Name = "Запасной";
-    v().OwnedRods.push_back(spare);
-    v().OwnedLures.push_back(v().OwnedLures[0]);
-    v().OwnedLures[1].Name = "Воблер";
+    v().save.OwnedRods.push_back(spare);
+    v().save.OwnedLures.push_back(v().save.OwnedLures[0]);
+    v().save.OwnedLures[1].Name = "Воблер";
     Hook(Pike, 14000, "bles");  // 10000 or more over: 1 in 20
     Pull();
     rnd({Pick(10, 20)});
@@ -235,7 +235,7 @@ TEST_F(SceneBreak, AtFiveAndTenKilogramsOverTheRollsPairUpToo) {
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "Леска порвалась!");
     EXPECT_EQ(print("OwnedLines(1).LineLength"), "97");
     GiveTackle(30000, 1000);
-    v().FishWeight = 11000;  // 10000 under: divisors 35 then 20
+    v().fishing.FishWeight = 11000;  // 10000 under: divisors 35 then 20
     HookFish(game());
     Pull();
     rnd({Pick(10, 35), Pick(1, 20)});
@@ -260,7 +260,7 @@ TEST_F(SceneBreak, ALineBreakWithTheFloatCostsMetresAndShowsTheFloatAgain) {
 
 TEST_F(SceneBreak, ALineBreakWithTheLureLosesTheLureAndAShortLine) {
     GiveTackle(9000, 2500);
-    v().OwnedLines[0].LineLength = 7;
+    v().save.OwnedLines[0].LineLength = 7;
     Hook(Pike, 3000, "bles");
     Pull();
     rnd({Pick(10, 90), Pick(1, 10)});
@@ -286,7 +286,7 @@ TEST_F(SceneBreak, LineAndRodMayBothBreakInOnePull) {
 TEST_F(SceneBreak, AFishHookedWithoutALineBreaksNoLine) {
     GiveTackle(2500, 1000);
     Hook(Pike, 3000);
-    v().LineSlot = 0;  // cut and used up after the cast
+    v().save.LineSlot = 0;  // cut and used up after the cast
     Pull();
     rnd({Pick(9, 100)});
     advanceDrawingAll(100);

@@ -9,10 +9,13 @@
 #include <string>
 
 #include "data/numbers.h"
-#include "scene/game_functions.h"
+#include "scene/breakage.h"
+#include "scene/fight.h"
+#include "scene/fish_search.h"
+#include "scene/groundbait.h"
+#include "scene/rod.h"
 #include "scene/scene_form.h"
-#include "scene/scene_functions.h"
-#include "scene/speening_functions.h"
+#include "scene/tackle.h"
 #include "shell/game.h"
 #include "test_game.h"
 
@@ -41,35 +44,35 @@ protected:
     void SetUp() override { t.startAs("Рыбак"); }
 
     klev::Game& game() { return t.game(); }
-    klev::Variables& v() { return t.game().vars; }
-    klev::SceneForm& scene() { return t.game().sceneForm(); }
+    klev::GameState& v() { return t.game(); }
+    klev::SceneForm& scene() { return t.game().window<klev::SceneForm>(); }
 
     // A rod, a line, a bait, a lure and a groundbait, all in use.
     void GiveTackle(long long rodStrength = 8000, long long lineStrength = 6000) {
         klev::TackleItem rod;
         rod.Name = "Спиннинг";
         rod.Strength = rodStrength;
-        v().OwnedRods = {rod};
+        v().save.OwnedRods = {rod};
         klev::TackleItem line;
         line.Name = "6 кг";
         line.Strength = lineStrength;
         line.LineLength = 100;
-        v().OwnedLines = {line};
+        v().save.OwnedLines = {line};
         klev::TackleItem bait;
         bait.Name = "червь";
         bait.Amount = 20;
-        v().OwnedBaits = {bait};
+        v().save.OwnedBaits = {bait};
         klev::TackleItem lure;
         lure.Name = "Вертушка";
         lure.SizeName = "малая";
         lure.BaitKey = "блесна м";
-        v().OwnedLures = {lure};
+        v().save.OwnedLures = {lure};
         klev::TackleItem groundbait;
         groundbait.Name = "Насадка";
         groundbait.Amount = 10;
         groundbait.Power = 30;
-        v().OwnedGroundbaits = {groundbait};
-        v().RodSlot = v().LineSlot = v().BaitSlot = v().LureSlot = v().GroundbaitSlot = 1;
+        v().save.OwnedGroundbaits = {groundbait};
+        v().save.RodSlot = v().save.LineSlot = v().save.BaitSlot = v().save.LureSlot = v().save.GroundbaitSlot = 1;
     }
 
     void OpenPlace(int place = 1) { run("click Form1.PScene(" + std::to_string(place) + ")"); }

@@ -21,18 +21,18 @@ protected:
 TEST_F(SceneReel, StartingRefusesWhileSnaggedAndIgnoresMissingTackle) {
     GiveTackle();
     OpenPlace();
-    v().Snagged = true;
+    v().fishing.Snagged = true;
     gDown();
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "ЗАЦЕПИЛСЯ!");
     EXPECT_EQ(print("Reeling"), "false");
-    v().Snagged = false;
+    v().fishing.Snagged = false;
     run("click SceneForm.Butt_Bles");
-    v().LureSlot = 0;
+    v().save.LureSlot = 0;
     ShowInfo(game(), "");
     gDown();
     EXPECT_EQ(print("Reeling"), "false");
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "");
-    v().LureSlot = 1;
+    v().save.LureSlot = 1;
     gDown();
     EXPECT_EQ(print("Reeling"), "true");
     EXPECT_EQ(print("RodBusy"), "true");
@@ -88,7 +88,7 @@ TEST_F(SceneReel, TheRetrieveEndsAtTheShoreLine) {
 TEST_F(SceneReel, WithoutARodTheReelDoesNothing) {
     LureInWater();
     gDown();
-    v().RodSlot = 0;
+    v().save.RodSlot = 0;
     advanceDrawingAll(500);
     EXPECT_EQ(print("TackleY"), "2400");
     EXPECT_EQ(print("Reeling"), "true");
@@ -180,7 +180,7 @@ TEST_F(SceneReel, TheLureStrikeStopsAtEachFailingRoll) {
 TEST_F(SceneReel, AFishTakingTheLureOnTheLastStepIsLandedInThatStep) {
     t.folder.write("Data/Maps/lake/Loc1/Conf.cfg", {"0", "2407", "2400", "0", "3", "щука 60", "окунь100", "сом  5"});
     LureInWater();
-    v().OwnedLures[0].BaitKey = "блесна с";  // what the pike takes
+    v().save.OwnedLures[0].BaitKey = "блесна с";  // what the pike takes
     gDown();
     rnd({Pick(6000, 6000), Pick(3, 3), Pick(1, 3), Pick(60, 100), Pick(50, 100), Pick(5, 5)});
     QueueWeight(500, 5000, 1250);

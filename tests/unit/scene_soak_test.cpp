@@ -17,11 +17,11 @@ class SceneSoak : public SceneTest {
 protected:
     void PlentyOfTackle() {
         GiveTackle(1200, 1500);
-        auto& rods = v().OwnedRods;
-        auto& lines = v().OwnedLines;
-        auto& baits = v().OwnedBaits;
-        auto& lures = v().OwnedLures;
-        auto& groundbaits = v().OwnedGroundbaits;
+        auto& rods = v().save.OwnedRods;
+        auto& lines = v().save.OwnedLines;
+        auto& baits = v().save.OwnedBaits;
+        auto& lures = v().save.OwnedLures;
+        auto& groundbaits = v().save.OwnedGroundbaits;
         for (int i = 0; i < 1000; ++i) {
             rods.push_back(rods[0]);
             rods.back().Strength = 800 + 100 * (i % 20);
@@ -45,15 +45,15 @@ protected:
         auto pick = [](klev::Long& slot, std::size_t count) {
             if (slot == 0 && count > 0) slot = 1;
         };
-        pick(v().RodSlot, v().OwnedRods.size());
-        pick(v().LineSlot, v().OwnedLines.size());
-        pick(v().BaitSlot, v().OwnedBaits.size());
-        pick(v().LureSlot, v().OwnedLures.size());
-        pick(v().GroundbaitSlot, v().OwnedGroundbaits.size());
+        pick(v().save.RodSlot, v().save.OwnedRods.size());
+        pick(v().save.LineSlot, v().save.OwnedLines.size());
+        pick(v().save.BaitSlot, v().save.OwnedBaits.size());
+        pick(v().save.LureSlot, v().save.OwnedLures.size());
+        pick(v().save.GroundbaitSlot, v().save.OwnedGroundbaits.size());
     }
 
     void CheckConsistent(long long money, long long step) {
-        const klev::Variables& s = v();
+        const klev::SaveData& s = v().save;
         auto slotOk = [](klev::Long slot, std::size_t count) { return slot >= 0 && slot <= klev::Long(count); };
         ASSERT_TRUE(slotOk(s.RodSlot, s.OwnedRods.size())) << "step " << step;
         ASSERT_TRUE(slotOk(s.LineSlot, s.OwnedLines.size())) << "step " << step;
@@ -79,14 +79,14 @@ TEST_F(SceneSoak, TenHoursOfRandomPlayKeepTheTackleConsistent) {
     t.driver().random().seed(20240611);
     std::mt19937 player(7);
     auto roll = [&](int n) { return int(player() % unsigned(n)); };
-    const long long money = v().PlayerMoney;
+    const long long money = v().save.PlayerMoney;
     klev::SceneForm& form = scene();
-    forms::Form& map = game().form1();
+    forms::Form& map = game().window<klev::Form1>();
     auto keyPress = [&](int code) { form.dispatch(Event::KeyPress, "", {-1, 0, 0, code}); };
     const long long tenHours = 10LL * 3600 * 1000;
     long long step = 0;
     bool sawCatch = false, sawSnag = false, sawBreak = false;
-    const std::size_t rods = v().OwnedRods.size();
+    const std::size_t rods = v().save.OwnedRods.size();
     while (game().timers.now() < tenHours) {
         ++step;
         ASSERT_NO_THROW({
@@ -109,9 +109,9 @@ TEST_F(SceneSoak, TenHoursOfRandomPlayKeepTheTackleConsistent) {
             Reequip();
             game().timers.advance(roll(4) == 0 ? 1 + roll(8000) : 1 + roll(400));
         });
-        sawCatch = sawCatch || !v().CaughtFish.empty();
-        sawSnag = sawSnag || v().Snagged;
-        sawBreak = sawBreak || v().OwnedRods.size() < rods;
+        sawCatch = sawCatch || !v().save.CaughtFish.empty();
+        sawSnag = sawSnag || v().fishing.Snagged;
+        sawBreak = sawBreak || v().save.OwnedRods.size() < rods;
         CheckConsistent(money, step);
         if (HasFatalFailure()) return;
     }

@@ -60,8 +60,8 @@ TEST_F(SceneTackle, TheGroundbaitBallFliesSplashesAndTheRingGrows) {
 
 TEST_F(SceneTackle, TheLastGroundbaitPortionIsThrownThenLeavesTheInventory) {
     GiveTackle();
-    v().OwnedGroundbaits[0].Amount = 1;
-    v().OwnedGroundbaits[0].Power = 200;
+    v().save.OwnedGroundbaits[0].Amount = 1;
+    v().save.OwnedGroundbaits[0].Power = 200;
     OpenPlace();
     key(110);
     EXPECT_EQ(print("SceneForm.Prikormka.Visible"), "true");
@@ -84,7 +84,7 @@ TEST_F(SceneTackle, TheLastGroundbaitPortionIsThrownThenLeavesTheInventory) {
 
 TEST_F(SceneTackle, CuttingCostsFiveMetresAndLeavesNothingInTheWater) {
     GiveTackle();
-    v().OwnedLines[0].LineLength = 6;
+    v().save.OwnedLines[0].LineLength = 6;
     OpenPlace();
     CastAndLand();
     key(120);
@@ -106,7 +106,7 @@ TEST_F(SceneTackle, CuttingCostsFiveMetresAndLeavesNothingInTheWater) {
 
 TEST_F(SceneTackle, CuttingWithTheLureRigLosesTheLureEvenIfNeverCast) {
     GiveTackle();
-    v().OwnedLines[0].LineLength = 5;
+    v().save.OwnedLines[0].LineLength = 5;
     OpenPlace();
     run("click SceneForm.Butt_Bles");
     key(120);
@@ -121,8 +121,8 @@ TEST_F(SceneTackle, CuttingDuringAFightEndsItAndStopsTheReel) {
     OpenPlace();
     CastAndLand();
     scene().Actions_T.setEnabled(false);
-    v().FishSpecies = Perch;
-    v().FishWeight = 500;
+    v().fishing.FishSpecies = Perch;
+    v().fishing.FishWeight = 500;
     HookFish(game());
     gDown();
     rnd({Pick(6000, 6000)});
@@ -138,38 +138,38 @@ TEST_F(SceneTackle, CuttingDuringAFightEndsItAndStopsTheReel) {
 
 TEST_F(SceneTackle, TheLastItemTakesTheRemovedItemsPlace) {
     GiveTackle();
-    v().OwnedLures.resize(3);
-    v().OwnedLures[0].Name = "первая";
-    v().OwnedLures[1].Name = "вторая";
-    v().OwnedLures[2].Name = "третья";
-    v().OwnedLures[2].SizeName = "большая";
-    v().LureSlot = 2;
+    v().save.OwnedLures.resize(3);
+    v().save.OwnedLures[0].Name = "первая";
+    v().save.OwnedLures[1].Name = "вторая";
+    v().save.OwnedLures[2].Name = "третья";
+    v().save.OwnedLures[2].SizeName = "большая";
+    v().save.LureSlot = 2;
     DropActiveLure(game());
     EXPECT_EQ(print("OwnedLureCount"), "2");
     EXPECT_EQ(print("OwnedLures(1).Name"), "первая");
     EXPECT_EQ(print("OwnedLures(2).Name"), "третья");
     EXPECT_EQ(print("OwnedLures(2).SizeName"), "большая");
     EXPECT_EQ(print("LureSlot"), "0");
-    v().LureSlot = 2;  // the last one itself
+    v().save.LureSlot = 2;  // the last one itself
     DropActiveLure(game());
     EXPECT_EQ(print("OwnedLureCount"), "1");
     EXPECT_EQ(print("OwnedLures(1).Name"), "первая");
-    v().LureSlot = 1;  // the only one
+    v().save.LureSlot = 1;  // the only one
     DropActiveLure(game());
     EXPECT_EQ(print("OwnedLureCount"), "0");
     EXPECT_EQ(print("LureSlot"), "0");
     // A later purchase appends item 1 again.
-    v().OwnedLures.emplace_back().Name = "новая";
+    v().save.OwnedLures.emplace_back().Name = "новая";
     EXPECT_EQ(print("OwnedLures(1).Name"), "новая");
 }
 
 TEST_F(SceneTackle, NothingIsRemovedWhenNothingIsInUse) {
     GiveTackle();
-    v().RodSlot = 0;
+    v().save.RodSlot = 0;
     DropActiveRod(game());
-    v().BaitSlot = 0;
+    v().save.BaitSlot = 0;
     DropActiveBait(game());
-    v().GroundbaitSlot = 0;
+    v().save.GroundbaitSlot = 0;
     DropActiveGroundbait(game());
     EXPECT_EQ(print("OwnedRodCount"), "1");
     EXPECT_EQ(print("OwnedBaitCount"), "1");
@@ -178,9 +178,9 @@ TEST_F(SceneTackle, NothingIsRemovedWhenNothingIsInUse) {
 
 TEST_F(SceneTackle, EveryCastUsesOneBaitPortionUntilNoneIsLeft) {
     GiveTackle();
-    v().OwnedBaits[0].Amount = 3;
-    v().OwnedBaits.push_back(v().OwnedBaits[0]);
-    v().OwnedBaits[1].Name = "живец";
+    v().save.OwnedBaits[0].Amount = 3;
+    v().save.OwnedBaits.push_back(v().save.OwnedBaits[0]);
+    v().save.OwnedBaits[1].Name = "живец";
     OpenPlace();
     for (int cast = 0; cast < 3; ++cast) {
         key(32);

@@ -97,7 +97,7 @@ TEST_F(SceneWindow, KeysWithoutTackleAnswerOnTheInfoLine) {
     EXPECT_EQ(print("OwnedGroundbaits(1).Amount"), "10");
     EXPECT_EQ(print("OwnedLines(1).LineLength"), "100");
     EXPECT_EQ(print("SceneForm.Add_Prik_T.Enabled"), "false");
-    v().LineSlot = 0;
+    v().save.LineSlot = 0;
     key(120);
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "тишина");
     EXPECT_EQ(print("OwnedLines(1).LineLength"), "100");
@@ -204,17 +204,17 @@ TEST_F(SceneWindow, HoveringHelpDuringASlideOutAppliesBothSteps) {
 
 TEST_F(SceneWindow, TheMapIconRefusesWhileSnaggedOrDuringADuelOrTournament) {
     OpenPlace();
-    v().Snagged = true;
+    v().fishing.Snagged = true;
     run("click SceneForm.Image2");
     EXPECT_EQ(print("SceneForm.Visible"), "true");
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "Обрежь леску(X)");
-    v().Snagged = false;
-    v().InDuel = true;
+    v().fishing.Snagged = false;
+    v().duel.InDuel = true;
     run("click SceneForm.Image2");
     EXPECT_EQ(print("SceneForm.Visible"), "true");
     EXPECT_EQ(print("SceneForm.Sound_T.Enabled"), "true");
-    v().InDuel = false;
-    v().InTournament = true;
+    v().duel.InDuel = false;
+    v().tournament.InTournament = true;
     run("click SceneForm.Image2");
     EXPECT_EQ(print("SceneForm.Visible"), "true");
     EXPECT_EQ(print("Form1.Visible"), "false");
@@ -256,7 +256,7 @@ TEST_F(SceneWindow, LeavingForTheMapStopsEverythingOnTheHiddenWindow) {
 TEST_F(SceneWindow, TheResultFrameOkReturnsToTheMap) {
     OpenPlace();
     scene().Frame_Winner.Visible = true;
-    v().Hooked = true;
+    v().fishing.Hooked = true;
     run("click SceneForm.Label13");
     EXPECT_EQ(print("SceneForm.Frame_Winner.Visible"), "false");
     EXPECT_EQ(print("Form1.Visible"), "true");
@@ -274,7 +274,7 @@ TEST_F(SceneWindow, TheIconsOpenTheInventoryAndTheCaughtFish) {
 
 TEST_F(SceneWindow, ClosingTheWindowSavesAndEndsTheGame) {
     OpenPlace();
-    v().PlayerMoney = 77;
+    v().save.PlayerMoney = 77;
     EXPECT_EQ(run("close SceneForm"), "ended\n");
     const auto lines = t.folder.readLines("Saves/Рыбак/vrb.cfg");
     ASSERT_FALSE(lines.empty());

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 #include "data/settings_file.h"
 #include "test_game.h"
 

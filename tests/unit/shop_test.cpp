@@ -12,7 +12,7 @@ void EnterShop(TestGame& t, long long money = 50) {
     t.startAs();
     t.run("click Form1.Butt_base\nclick Base.But_shop\nadvance 1500\n");
     ASSERT_EQ(t.print("ShopFr.Visible"), "true");
-    t.game().vars.PlayerMoney = money;
+    t.game().save.PlayerMoney = money;
 }
 
 TEST(Shop, ListsComeFromTheCatalogs) {
@@ -83,7 +83,7 @@ TEST(Shop, MoneyExactlyEqualToThePriceBuys) {
                     "print OwnedRods(1).Price\n"),
               "0\nКуплено!\nДеньги: 0\n1\nУдочка\n3000\n0\n");
     // One dollar short: refused, nothing changes.
-    t.game().vars.PlayerMoney = 9;
+    t.game().save.PlayerMoney = 9;
     t.run("dblclick ShopFr.List_Sp\n");
     EXPECT_EQ(t.run("print PlayerMoney\nprint ShopFr.Info.Caption\nprint ShopFr.Label_Money.Caption\n"
                     "print OwnedRodCount\n"),

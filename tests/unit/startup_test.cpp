@@ -185,15 +185,15 @@ TEST(StartUp, TheMainScreenAndItsEventTimerRunAfterLoading) {
     EXPECT_EQ(t.print("Form1.Caption"), "Клевница 2 ");
     EXPECT_EQ(t.print("Form1.Sobitia.Enabled"), "true");
     EXPECT_EQ(t.print("Form1.Sobitia.Interval"), "1000");
-    EXPECT_EQ(t.game().form1().Sobitia.due(), 3000);
+    EXPECT_EQ(t.game().window<klev::Form1>().Sobitia.due(), 3000);
     EXPECT_EQ(t.print("ShopFr.Visible"), "false");
 }
 
 TEST(StartUp, TwoStartsWithTheSameNameShareTheSave) {
     TestGame first;
     first.startAs("Петя");
-    first.game().vars.PlayerMoney = 73;
-    first.game().vars.Regulars[3].Attitude = 12;
+    first.game().save.PlayerMoney = 73;
+    first.game().save.Regulars[3].Attitude = 12;
     EXPECT_EQ(first.run("click Form1.Label5\n"), "ended\n");
     const auto lines = first.folder.readLines("Saves/Петя/vrb.cfg");
     ASSERT_EQ(lines.size(), 17u);

@@ -63,7 +63,7 @@ TEST(TradeEvaluation, HalfTheLargestWeightIsTheSellingLine) {
     EXPECT_EQ(t.print("CaughtCount"), "1");
     EXPECT_EQ(t.print("PlayerMoney"), "50");
 
-    t.game().vars.CaughtFish.clear();
+    t.game().save.CaughtFish.clear();
     Keep(t, Pike, 2500);  // exactly half
     EXPECT_EQ(Evaluate(t),
               "Оценка завершена\n"
@@ -80,7 +80,7 @@ TEST(TradeEvaluation, HalfOfAnOddLargestWeightIsComparedAsADecimal) {
     FishRecord& odd = Keep(t, Perch, 500);
     odd.MaxWeight = 1001;  // half is 500.5: 500 g stays
     EXPECT_EQ(Evaluate(t), "Оценка завершена\n.\n");
-    t.game().vars.CaughtFish[0].Weight = 501;
+    t.game().save.CaughtFish[0].Weight = 501;
     Evaluate(t);
     EXPECT_EQ(t.print("CaughtCount"), "0");
 }
@@ -96,7 +96,7 @@ TEST(TradeEvaluation, OnlyAFishHeavierThanTheRecordEntersTheBook) {
     EXPECT_EQ(t.print("RecordBook(1).Weight"), "3000");
     EXPECT_EQ(t.print("RecordBook(1).Holder"), "Дед");
 
-    t.game().fishOcenka().List1.clear();
+    t.game().window<klev::Fish_Ocenka>().List1.clear();
     Keep(t, Pike, 3001);
     EXPECT_EQ(Evaluate(t),
               "Ваш щука 3,001 кг был занесен\n"
@@ -124,7 +124,7 @@ TEST(TradeEvaluation, ARecordFishThatIsNotSoldStaysAndIsNotEnteredTwice) {
     EXPECT_EQ(t.print("CaughtCount"), "1");
     EXPECT_EQ(t.print("PlayerMoney"), "50");
     // Compared again next time: now only equal to the record.
-    t.game().fishOcenka().List1.clear();
+    t.game().window<klev::Fish_Ocenka>().List1.clear();
     EXPECT_EQ(Evaluate(t), "Оценка завершена\n.\n");
 }
 
@@ -202,7 +202,7 @@ TEST(TradeEvaluation, TheSumIsRoundedHalvesToEven) {
                           Case{11, 2500, "12,5 $", "24"}}) {
         TestGame t;
         Start(t);
-        t.game().vars.PlayerMoney = c.money;
+        t.game().save.PlayerMoney = c.money;
         FishRecord& fish = Keep(t, Pike, c.grams);
         fish.PricePerUnit = 5;
         EXPECT_EQ(Evaluate(t), "Вы продали: " + fish.Name + " за\n" + c.price + "\nОценка завершена\n.\n");
@@ -255,7 +255,7 @@ TEST(TradeEvaluation, ANewRecordIsWrittenAtTheNextSave) {
 TEST(TradeEvaluation, LabelsHoverAndTheFinishLabelHides) {
     TestGame t;
     Start(t);
-    t.game().fishOcenka().Show();
+    t.game().window<klev::Fish_Ocenka>().Show();
     t.run("move Fish_Ocenka.Label3\n");
     EXPECT_EQ(t.print("Fish_Ocenka.Label3.FontBold"), "true");
     EXPECT_EQ(t.print("Fish_Ocenka.Label4.FontBold"), "false");

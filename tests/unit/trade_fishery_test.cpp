@@ -70,7 +70,7 @@ TEST(TradeFishery, TheMessageStaysUntilTheMouseCrossesTheBackground) {
 TEST(TradeFishery, TheExitLabelHidesTheBuyer) {
     TestGame t;
     t.startAs();
-    t.game().fishery().Show();
+    t.game().window<klev::Fishery>().Show();
     EXPECT_EQ(t.print("Fishery.Label4.Caption"), "Выход");
     EXPECT_EQ(t.print("Fishery.Label3.Caption"),
               "Здесь вы можете продать всю свою рыбу по общей цене. Стоимость одного киллограма - 1$");

@@ -15,7 +15,7 @@ namespace trade_testing {
 // Appends a fish of species `species` (1-based in SpeciesList) weighing `grams`.
 inline klev::FishRecord& Keep(testing_support::TestGame& t, klev::Long species, klev::Long grams) {
     klev::Game& g = t.game();
-    const klev::FishRecord& s = klev::At(g.vars.SpeciesList, species, "SpeciesList");
+    const klev::FishRecord& s = klev::At(g.loaded.SpeciesList, species, "SpeciesList");
     klev::FishRecord fish;
     fish.Name = s.Name + " " + klev::WeightText(g, grams);
     fish.Weight = grams;
@@ -26,7 +26,7 @@ inline klev::FishRecord& Keep(testing_support::TestGame& t, klev::Long species, 
     fish.PricePerUnit = s.PricePerUnit;
     fish.SpeciesName = s.Name;
     fish.PictureKey = s.PictureKey;
-    return g.vars.CaughtFish.emplace_back(std::move(fish));
+    return g.save.CaughtFish.emplace_back(std::move(fish));
 }
 
 // The test folder's species.

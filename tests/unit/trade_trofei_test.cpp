@@ -80,7 +80,7 @@ TEST(TradeTrofei, AStaleEntryAfterASaleShowsNothing) {
     Keep(t, Perch, 300);
     Keep(t, Pike, 1250);
     ShowCaughtFish(t.game());
-    t.game().vars.CaughtFish.pop_back();  // sold at the base; the list is not refilled
+    t.game().save.CaughtFish.pop_back();  // sold at the base; the list is not refilled
     t.run("select Trofei.Fish_List 1\n");
     EXPECT_EQ(t.lastStatus(), driver::Finished);
     EXPECT_EQ(Shown(t), "щука 1,25 кг\n1,25 кг\npike\n");
@@ -140,7 +140,7 @@ TEST(TradeTrofei, ADoubleClickWithoutAMatchingLabelReleasesNothing) {
     Keep(t, Pike, 1250);
     Keep(t, Perch, 300);
     ShowCaughtFish(t.game());
-    t.game().vars.CaughtFish[1].Name = "окунь 301 г";  // the list no longer names it
+    t.game().save.CaughtFish[1].Name = "окунь 301 г";  // the list no longer names it
     t.run("select Trofei.Fish_List 1\ndblclick Trofei.Fish_List\n");
     EXPECT_EQ(t.print("CaughtCount"), "2");
     EXPECT_EQ(t.run("items Trofei.Fish_List\n"), "щука 1,25 кг\nокунь 301 г\n.\n");

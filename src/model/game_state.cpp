@@ -1,19 +1,30 @@
-#include "shell/variables.h"
+#include "model/game_state.h"
 
 namespace klev {
+namespace {
 
-void Variables::reflect(forms::VarVisitor& v) {
+constexpr const char* RigTexts[] = {"", "popl", "bles"};
+constexpr const char* HeadingTexts[] = {"", "down", "up"};
+
+}  // namespace
+
+const char* RigText(Rig rig) { return RigTexts[std::size_t(rig)]; }
+
+Rig RigFromText(const std::string& text) {
+    if (text == "popl") return Rig::Float;
+    if (text == "bles") return Rig::Lure;
+    return Rig::None;
+}
+
+void SaveData::reflect(forms::VarVisitor& v) {
     v.field("PlayerName", PlayerName);
     v.field("PlayerMoney", PlayerMoney);
-    v.field("RigMode", RigMode);
+    v.enumText("RigMode", RigMode, RigTexts);
     v.field("RodSlot", RodSlot);
     v.field("LineSlot", LineSlot);
     v.field("BaitSlot", BaitSlot);
     v.field("LureSlot", LureSlot);
     v.field("GroundbaitSlot", GroundbaitSlot);
-    v.field("Drunkenness", Drunkenness);
-    v.field("Satiety", Satiety);
-
     v.records("OwnedRods", OwnedRods);
     v.count("OwnedRodCount", OwnedRods.size());
     v.records("OwnedLines", OwnedLines);
@@ -26,7 +37,10 @@ void Variables::reflect(forms::VarVisitor& v) {
     v.count("OwnedGroundbaitCount", OwnedGroundbaits.size());
     v.records("CaughtFish", CaughtFish);
     v.count("CaughtCount", CaughtFish.size());
+    v.records("Regulars", Regulars);
+}
 
+void LoadedData::reflect(forms::VarVisitor& v) {
     v.records("RodCatalog", RodCatalog);
     v.count("RodCatalogCount", RodCatalog.size());
     v.records("LineCatalog", LineCatalog);
@@ -41,55 +55,36 @@ void Variables::reflect(forms::VarVisitor& v) {
     v.count("MapCount", MapList.size());
     v.field("PictureCount", PictureCount);
     v.field("UseSettingsFile", UseSettingsFile);
+}
 
+void RecordBookData::reflect(forms::VarVisitor& v) {
+    v.records("RecordBook", RecordBook);
+    v.count("RecordCount", RecordBook.size());
+}
+
+void PlaceState::reflect(forms::VarVisitor& v) {
     v.field("MapIndex", MapIndex);
     v.field("MapFolder", MapFolder);
     v.field("PlaceNumber", PlaceNumber);
     v.field("BaseDestination", BaseDestination);
-
     v.field("ShoreLineY", ShoreLineY);
     v.field("CastLineY", CastLineY);
     v.field("SnagChance", SnagChance);
     v.records("PlaceFish", PlaceFish);
     v.count("PlaceFishCount", PlaceFish.size());
+}
 
-    v.records("RecordBook", RecordBook);
-    v.count("RecordCount", RecordBook.size());
-    v.records("Regulars", Regulars);
-
+void Messages::reflect(forms::VarVisitor& v) {
     v.field("InfoText", InfoText);
     v.field("SoundFile", SoundFile);
+}
 
+void FishingState::reflect(forms::VarVisitor& v) {
     v.field("FishSpecies", FishSpecies);
     v.field("FishWeight", FishWeight);
     v.field("Hooked", Hooked);
     v.field("Snagged", Snagged);
     v.field("GroundbaitPower", GroundbaitPower);
-
-    v.field("InDuel", InDuel);
-    v.field("DuelKind", DuelKind);
-    v.field("DuelStake", DuelStake);
-    v.field("DuelTimeLeft", DuelTimeLeft);
-    v.field("SelectedRegular", SelectedRegular);
-    v.records("RivalCatch", RivalCatch);
-    v.count("RivalCatchCount", RivalCatch.size());
-
-    v.field("TournamentCountdown", TournamentCountdown);
-    v.field("TournamentMap", TournamentMap);
-    v.field("TournamentPlace", TournamentPlace);
-    v.field("TournamentFish", TournamentFish);
-    v.field("TournamentPrize", TournamentPrize);
-    v.field("InTournament", InTournament);
-    v.field("TournamentTimeLeft", TournamentTimeLeft);
-    v.records("TournamentFishList", TournamentFishList);
-    v.count("TournamentFishCount", TournamentFishList.size());
-
-    v.field("TreatAll", TreatAll);
-    v.field("DrinkStrength", DrinkStrength);
-    v.field("DrinkAttitudeGain", DrinkAttitudeGain);
-    v.field("PuddleCount", PuddleCount);
-    v.field("FirstSlidingPuddle", FirstSlidingPuddle);
-
     v.field("RodBusy", RodBusy);
     v.field("CastAnimating", CastAnimating);
     v.field("StrikeAnimating", StrikeAnimating);
@@ -101,14 +96,14 @@ void Variables::reflect(forms::VarVisitor& v) {
     v.field("TackleX", TackleX);
     v.field("TackleY", TackleY);
     v.field("FishAtBait", FishAtBait);
-    v.field("FloatBob", FloatBob);
+    v.enumText("FloatBob", FloatBob, HeadingTexts);
     v.field("BiteActive", BiteActive);
-    v.field("BiteKind", BiteKind);
+    v.enumNumber("BiteKind", BiteKind);
     v.field("BiteStep", BiteStep);
     v.field("DriftDX", DriftDX);
     v.field("DriftDY", DriftDY);
-    v.field("DriftDirX", DriftDirX);
-    v.field("DriftDirY", DriftDirY);
+    v.enumText("DriftDirX", DriftDirX, HeadingTexts);
+    v.enumText("DriftDirY", DriftDirY, HeadingTexts);
     v.field("HookSet", HookSet);
     v.field("FishPower", FishPower);
     v.field("FishStamina", FishStamina);
@@ -116,12 +111,50 @@ void Variables::reflect(forms::VarVisitor& v) {
     v.field("HelpSlideIn", HelpSlideIn);
     v.field("HelpSlideOut", HelpSlideOut);
     v.field("HelpShown", HelpShown);
+}
 
-    v.field("InvShowsRods", InvShowsRods);
-    v.field("InvShowsLines", InvShowsLines);
-    v.field("InvShowsLures", InvShowsLures);
-    v.field("InvShowsBaits", InvShowsBaits);
-    v.field("InvShowsGroundbaits", InvShowsGroundbaits);
+void BarState::reflect(forms::VarVisitor& v) {
+    v.field("Drunkenness", Drunkenness);
+    v.field("Satiety", Satiety);
+    v.field("TreatAll", TreatAll);
+    v.field("DrinkStrength", DrinkStrength);
+    v.field("DrinkAttitudeGain", DrinkAttitudeGain);
+    v.field("PuddleCount", PuddleCount);
+    v.field("FirstSlidingPuddle", FirstSlidingPuddle);
+}
+
+void DuelState::reflect(forms::VarVisitor& v) {
+    v.field("InDuel", InDuel);
+    v.field("DuelKind", DuelKind);
+    v.field("DuelStake", DuelStake);
+    v.field("DuelTimeLeft", DuelTimeLeft);
+    v.field("SelectedRegular", SelectedRegular);
+    v.records("RivalCatch", RivalCatch);
+    v.count("RivalCatchCount", RivalCatch.size());
+}
+
+void TournamentState::reflect(forms::VarVisitor& v) {
+    v.field("TournamentCountdown", TournamentCountdown);
+    v.field("TournamentMap", TournamentMap);
+    v.field("TournamentPlace", TournamentPlace);
+    v.field("TournamentFish", TournamentFish);
+    v.field("TournamentPrize", TournamentPrize);
+    v.field("InTournament", InTournament);
+    v.field("TournamentTimeLeft", TournamentTimeLeft);
+    v.records("TournamentFishList", TournamentFishList);
+    v.count("TournamentFishCount", TournamentFishList.size());
+}
+
+void GameState::reflect(forms::VarVisitor& v) {
+    save.reflect(v);
+    loaded.reflect(v);
+    book.reflect(v);
+    place.reflect(v);
+    messages.reflect(v);
+    fishing.reflect(v);
+    bar.reflect(v);
+    duel.reflect(v);
+    tournament.reflect(v);
 }
 
 }  // namespace klev

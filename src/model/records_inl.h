@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "data/fatal_error.h"
+#include "model/fatal_error.h"
 
 namespace klev {
 

@@ -1,9 +1,9 @@
-#include "shell/structures.h"
+#include "model/records.h"
 
 namespace klev {
 
 void FailSubscript(const char* listName, Long index) {
-    throw data::FatalError(std::string("Subscript out of range: ") + listName + "(" + std::to_string(index) + ")");
+    throw FatalError(std::string("Subscript out of range: ") + listName + "(" + std::to_string(index) + ")");
 }
 
 void BaitPreference::reflect(forms::VarVisitor& v) {

@@ -1,8 +1,6 @@
 #pragma once
 // The rod: casting, striking and reeling, all stepped by the scene's
-// Speen_AnimationT.
-
-#include <string>
+// Speen_AnimationT, and taking the tackle out of the water on leaving.
 
 namespace klev {
 
@@ -25,9 +23,6 @@ void StrikeFrameTick(Game& game);
 // G down: starts reeling when a line (and, with the lure rig, a lure) is in
 // use and the rod is free.
 void StartReel(Game& game);
-// G up, shore line reached, landing, line cut: the rod stands at rest and
-// the animation timer stops, whatever it was animating.
-void StopReel(Game& game);
 // One reel step: snag roll, rod bob, lure strike roll, 7 twips closer,
 // tension, and landing at the shore line.
 void ReelTick(Game& game);
@@ -36,9 +31,8 @@ void ReelTick(Game& game);
 // each only while its flag is set.
 void AnimationTick(Game& game);
 
-// The rod image shows the fixed picture `name`.
-void SetRodPicture(Game& game, const std::string& name);
-// The rod stands on the baseline: Top = 5700 - Height.
-void StandRod(Game& game);
+// Leaving the scene for the map: the tackle leaves the water and nothing
+// keeps running on the hidden window (fish search, groundbait, rod steps).
+void HideTackleOnLeave(Game& game);
 
 }  // namespace klev

@@ -94,4 +94,4 @@ T& Grow(std::vector<T>& list) {
 
 }  // namespace klev
 
-#include "shell/structures_inl.h"
+#include "model/records_inl.h"
