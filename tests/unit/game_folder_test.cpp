@@ -141,13 +141,13 @@ TEST(TextFiles, AFailureQuotesAShortPrintableExcerptOfItsLine) {
     });
     EXPECT_EQ(message, "\\Data\\Dev\\Sp.cfg, line 1: type mismatch: not a number: \"" + std::string(200, 'x') + "…\"");
     EXPECT_EQ(FatalMessage([&] {
-                  auto r = data::TextReader::FromLines({std::string("\x1b]0;pwned\a\0tail", 13)}, "\\conf.cfg");
+                  auto r = data::TextReader::FromLines({std::string("\x1b]0;pwned\a\0tail", 15)}, "\\conf.cfg");
                   r.skipLine();
                   r.readLine();
               }),
               "\\conf.cfg, line 2: input past end of file");
     EXPECT_EQ(FatalMessage([&] {
-                  auto r = data::TextReader::FromLines({std::string("\x1b]0;pwned\a\0tail", 13)}, "\\conf.cfg");
+                  auto r = data::TextReader::FromLines({std::string("\x1b]0;pwned\a\0tail", 15)}, "\\conf.cfg");
                   r.readBoolean(',');
               }),
               "\\conf.cfg, line 1: type mismatch: not true or false: \"\\x1B]0;pwned\\x07\\x00tail\"");
@@ -155,13 +155,14 @@ TEST(TextFiles, AFailureQuotesAShortPrintableExcerptOfItsLine) {
 
 TEST(TextFiles, ReadErrorsNameTheFile) {
     TestFolder f;
+    fs::remove(f.game() / "Data" / "rec.cfg");
     fs::create_directories(f.game() / "Data" / "rec.cfg");
     EXPECT_EQ(FatalMessage([&] { data::TextReader r(f.game() / "Data" / "rec.cfg", "\\Data\\rec.cfg"); }),
               "\\Data\\rec.cfg: is a folder, not a file");
     if (fs::exists("/proc/self/mem"))  // a file whose reading fails at once
         EXPECT_EQ(FatalMessage([&] { data::TextReader r("/proc/self/mem", "\\conf.cfg"); }),
                   "\\conf.cfg, line 1: read error: Input/output error");
-    f.writeBytes("Data/rec.cfg/../big.cfg", "");
+    f.writeBytes("Data/big.cfg", "");
     fs::resize_file(f.game() / "Data" / "big.cfg", (std::uintmax_t(64) << 20) + 1);
     EXPECT_EQ(FatalMessage([&] { data::TextReader r(f.game() / "Data" / "big.cfg", "\\Data\\big.cfg"); }),
               "\\Data\\big.cfg: too large for a text file of the game");
