@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <system_error>
 
 #include <fcntl.h>
@@ -149,21 +150,108 @@ void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes)
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-void ReplaceFile(const std::filesystem::path& file, const std::string& bytes) {
-    std::filesystem::path temp = file;
-    temp += ".tmp";
+namespace {
+
+std::runtime_error SystemError(const std::string& what, const std::filesystem::path& file) {
+    return std::runtime_error(what + " " + file.string() + ": " + std::strerror(errno));
+}
+
+// Closes a descriptor when it goes out of scope.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += std::size_t(n);
+    }
+    return true;
+}
+
+bool IsTemporaryOf(const std::string& name, const std::string& target) {
+    return name.rfind(target + ".tmp", 0) == 0;
+}
+
+}  // namespace
+
+void RemoveStaleTemporaries(const std::filesystem::path& file) {
+    const std::string target = file.filename().string();
     std::error_code ec;
-    try {
-        WriteFileBytes(temp, bytes);
-    } catch (...) {
-        std::filesystem::remove(temp, ec);
-        throw;
+    for (std::filesystem::directory_iterator it(file.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        // unlink removes a planted link itself, never what it points to.
+        if (IsTemporaryOf(name, target) && !it->is_directory(ec)) ::unlink(it->path().c_str());
     }
-    std::filesystem::rename(temp, file, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        throw std::runtime_error("cannot replace " + file.string());
+}
+
+namespace {
+
+// Reads a regular file without following a link; nullopt when there is none
+// or it cannot be read.
+std::optional<std::string> ReadRegular(const std::filesystem::path& file) {
+    Descriptor in;
+    in.fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    struct stat info {};
+    if (in.fd < 0 || ::fstat(in.fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(in.fd, buffer, sizeof buffer);
+        if (got == 0) return bytes;
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return std::nullopt;
+        bytes.append(buffer, std::size_t(got));
     }
+}
+
+void Replace(int folder, const std::filesystem::path& folderPath, const std::filesystem::path& file,
+             const std::string& bytes) {
+    // What a killed save left behind, and anything planted under such a name.
+    RemoveStaleTemporaries(file);
+    // A fresh name, created exclusively: an existing file or link of that
+    // name makes the creation fail instead of being followed.
+    std::string tempPath = (folderPath / (file.filename().string() + ".tmpXXXXXX")).string();
+    Descriptor temp;
+    temp.fd = ::mkostemp(tempPath.data(), O_CLOEXEC);
+    if (temp.fd < 0) throw SystemError("cannot create a temporary file for", file);
+    auto fail = [&](const char* what) {
+        const int error = errno;
+        ::unlink(tempPath.c_str());
+        errno = error;
+        return SystemError(what, file);
+    };
+    // The data reach the disk before the name points to them: a power cut
+    // leaves either the old file or the new one, never an empty one.
+    if (!WriteAll(temp.fd, bytes)) throw fail("cannot write");
+    if (::fsync(temp.fd) != 0) throw fail("cannot write");
+    const int closed = ::close(temp.fd);
+    temp.fd = -1;
+    if (closed != 0) throw fail("cannot write");
+    if (::fsync(folder) != 0) throw fail("cannot write the folder of");
+    if (::rename(tempPath.c_str(), file.c_str()) != 0) throw fail("cannot replace");
+    // The rename itself reaches the disk.
+    if (::fsync(folder) != 0) throw SystemError("cannot write the folder of", file);
+}
+
+}  // namespace
+
+void ReplaceFile(const std::filesystem::path& file, const std::string& bytes, const std::filesystem::path& backup) {
+    const std::filesystem::path folderPath = file.parent_path().empty() ? "." : file.parent_path();
+    Descriptor folder;
+    folder.fd = ::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder.fd < 0) throw SystemError("cannot open the folder of", file);
+    // The previous file stays as the backup, itself replaced safely; only a
+    // regular, non-empty file is worth keeping.
+    if (!backup.empty())
+        if (const auto old = ReadRegular(file); old && !old->empty()) Replace(folder.fd, folderPath, backup, *old);
+    Replace(folder.fd, folderPath, file, bytes);
 }
 
 void TextWriter::commit() const { ReplaceFile(file_, bytes()); }
