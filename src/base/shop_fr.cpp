@@ -169,7 +169,7 @@ bool ShopFr::Pay(Long price) {
         Info.Caption = "Нет денег!";
         return false;
     }
-    game_.save.PlayerMoney -= price;
+    game_.save.PlayerMoney = data::AddMoney(game_.save.PlayerMoney, -double(price));
     ShowMoney();
     Info.Caption = "Куплено!";
     return true;
@@ -261,7 +261,7 @@ void ShopFr::prik_im_DblClick(int index) {
     owned.Name = "Насадка";
     owned.Power = data::RoundHalfEven(10 * price);
     owned.Amount = 10;
-    game_.save.PlayerMoney = data::RoundHalfEven(double(game_.save.PlayerMoney) - price);
+    game_.save.PlayerMoney = data::AddMoney(game_.save.PlayerMoney, -price);
     ShowMoney();
     Info.Caption = "Куплено!";
 }

@@ -62,6 +62,14 @@ long long RoundHalfEven(double value) {
     return static_cast<long long>(std::nearbyint(value));  // default rounding mode: to nearest, ties to even
 }
 
+long long AddMoney(long long money, double amount) {
+    const double sum = double(money) + amount;
+    if (std::isnan(sum)) return money;
+    if (sum >= double(LongMax)) return LongMax;
+    if (sum <= double(LongMin)) return LongMin;
+    return RoundHalfEven(sum);
+}
+
 std::optional<double> StrictNumber(std::string_view text, char sep) {
     const std::string t = Trim(text);
     const std::size_t n = NumberPrefix(t, sep);

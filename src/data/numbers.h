@@ -17,6 +17,11 @@ constexpr long long LongMax = 2147483647LL;
 // beyond the range of long long saturate, NaN gives 0.
 long long RoundHalfEven(double value);
 
+// Money after adding `amount` (which may be negative) to `money`, rounded
+// halves to even and held within the Long range the save file reads back:
+// a sale that would pass 2,147,483,647 dollars stops there.
+long long AddMoney(long long money, double amount);
+
 // Strict: the whole text (blanks around allowed) must be a number in the
 // user's locale: [+-]digits[sep digits][E[+-]digits]. nullopt for anything
 // else, and for a value beyond the range of a double.

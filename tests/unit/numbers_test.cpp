@@ -26,6 +26,19 @@ TEST(Numbers, HalvesRoundToTheEvenNeighbour) {
     EXPECT_EQ(RoundHalfEven(2.4999999), 2);
 }
 
+TEST(Numbers, MoneyStopsAtTheLimitsOfTheLongRange) {
+    const struct {
+        long long money;
+        double amount;
+        long long result;
+    } cases[] = {
+        {50, 2.5, 52},          {50, 3.5, 54},           {2147483000, 647, 2147483647}, {2147483000, 1e12, 2147483647},
+        {2147483647, 1, 2147483647}, {2147483647, 1e300, 2147483647}, {-2147483000, -1e12, -2147483648LL},
+        {100, -30, 70},         {100, std::nan(""), 100},
+    };
+    for (const auto& c : cases) EXPECT_EQ(AddMoney(c.money, c.amount), c.result) << c.money << " + " << c.amount;
+}
+
 TEST(Numbers, RoundingSaturatesBeyondTheWholeNumberRange) {
     constexpr long long max = std::numeric_limits<long long>::max(), min = std::numeric_limits<long long>::min();
     const std::pair<double, long long> cases[] = {

@@ -147,6 +147,16 @@ TEST(SaveFile, ATruncatedOrMalformedFileStopsTheGameAndChangesNothing) {
     EXPECT_EQ(v.PlayerMoney, 7);
 }
 
+TEST(SaveFile, AKeptFishWithoutPriceUnitIsMalformed) {
+    for (const char* unit : {"0", "-1000"}) {
+        std::vector<std::string> lines = kRichSave;
+        lines[12] = unit;  // the first fish's grams per price unit
+        klev::SaveData v;
+        EXPECT_EQ(LoadError(lines, v), "\\Saves\\Вася\\vrb.cfg, line 13: the grams per price unit of a kept fish "
+                                       "must be positive: \"" + std::string(unit) + "\"");
+    }
+}
+
 TEST(SaveFile, ANegativeCountIsMalformed) {
     std::vector<std::string> lines = {"50", "0", "0", "0", "0", "0", "popl", "0", "-1", "0", "0", "0", "0",
                                       "0", "0", "0", "0"};
