@@ -29,6 +29,11 @@ shots=(
   "scene_cast     12  wait 2600;click Form1.Butt_base;click Base.But_shop;wait 1800;select ShopFr.List_Sp 1;dblclick ShopFr.List_Sp;click ShopFr.Razdel_B(1);select ShopFr.List_Leska 0;dblclick ShopFr.List_Leska;click ShopFr.Razdel_B(2);select ShopFr.List_Nas 2;dblclick ShopFr.List_Nas;click ShopFr.Label5;click Form1.Butt_base;click Base.Image1;down InvenFr.But_SP 10 10;select InvenFr.List1 0;down InvenFr.Label2 10 10;select InvenFr.List1 0;down InvenFr.Label3 10 10;select InvenFr.List1 0;click InvenFr.Label5;click Base.Image3;click Form1.PScene(2);wait 500;keypress SceneForm 32;wait 900"
   "scene_help     13  wait 2600;click Form1.Butt_base;click Base.But_shop;wait 1800;select ShopFr.List_Sp 1;dblclick ShopFr.List_Sp;click ShopFr.Razdel_B(1);select ShopFr.List_Leska 0;dblclick ShopFr.List_Leska;click ShopFr.Razdel_B(2);select ShopFr.List_Nas 2;dblclick ShopFr.List_Nas;click ShopFr.Label5;click Form1.Butt_base;click Base.Image1;down InvenFr.But_SP 10 10;select InvenFr.List1 0;down InvenFr.Label2 10 10;select InvenFr.List1 0;down InvenFr.Label3 10 10;select InvenFr.List1 0;click InvenFr.Label5;click Base.Image3;click Form1.PScene(2);wait 500;keypress SceneForm 32;wait 900;move SceneForm.Image5"
   "fatal_error    3.5 "
+  # The first tournament opens 300 s after the map shows: these take minutes.
+  "tournament_board   306 wait 3000;click Form1.Butt_base;click Base.But_Order;wait 299000;move Desk.Tour_Info"
+  "tournament_entry   308 wait 3000;click Form1.Butt_base;click Base.But_Order;wait 299000;click Desk.Tour_Info"
+  "tournament_scene   345 wait 3000;click Form1.Butt_base;click Base.But_Order;wait 299000;click Desk.Tour_Info;click Tour_Form.Label3"
+  "tournament_result  608 wait 3000;click Form1.Butt_base;click Base.But_Order;wait 299000;click Desk.Tour_Info;click Tour_Form.Label3"
 )
 for entry in "${shots[@]}"; do
     read -r name seconds commands <<< "$entry"

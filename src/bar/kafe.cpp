@@ -14,4 +14,9 @@ Kafe::Kafe(Game& game)
     Height = 7200;
 }
 
+void Kafe::takeStockPicture(std::string_view tag, const forms::Bitmap& p) {
+    if (tag == "bar") Picture = p;
+    else if (tag == "pubcrew") Image1.setPicture(p);
+}
+
 }  // namespace klev

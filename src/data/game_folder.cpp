@@ -1,6 +1,7 @@
 #include "data/game_folder.h"
 
 #include <algorithm>
+#include <cctype>
 #include <system_error>
 
 #include "model/fatal_error.h"
@@ -19,6 +20,12 @@ const char* PathPartProblem(std::string_view part) {
         i = j + 1;
     }
     return nullptr;
+}
+
+bool IsPlayerFile(std::string_view gamePath) {
+    std::string p(gamePath);
+    std::transform(p.begin(), p.end(), p.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return p == "\\saves" || p.rfind("\\saves\\", 0) == 0 || p == "\\data\\rec.cfg" || p == "\\conf.cfg";
 }
 
 fs::path Resolve(const fs::path& root, std::string_view gamePath) {

@@ -23,6 +23,10 @@ fs::path Resolve(const fs::path& root, std::string_view gamePath);
 // separator or drive) or a ".." component. nullptr when it can.
 const char* PathPartProblem(std::string_view part);
 
+// Whether a game path names what the player's play writes: "\Saves" and
+// below, "\Data\rec.cfg" and "\conf.cfg" (letter case aside).
+bool IsPlayerFile(std::string_view gamePath);
+
 // File names (not folders) in `folder`, sorted by name without regard to
 // case. Hidden files (leading ".") are skipped, and so are the files Windows
 // keeps in picture folders ("Thumbs.db", "desktop.ini", any letter case).

@@ -1,6 +1,7 @@
 #include "shell/game.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "data/game_folder.h"
 #include "data/numbers.h"
@@ -24,6 +25,12 @@ forms::Form* Game::formByName(std::string_view name) {
     return nullptr;
 }
 
+forms::Form& Game::form(std::string_view name) {
+    forms::Form* f = formByName(name);
+    if (!f) throw std::out_of_range("no window " + std::string(name));
+    return *f;
+}
+
 bool Game::knowsWindow(std::string_view name) const {
     for (const WindowKind& kind : kinds_)
         if (name == kind.name) return true;
@@ -31,7 +38,8 @@ bool Game::knowsWindow(std::string_view name) const {
 }
 
 std::filesystem::path Game::path(std::string_view gamePath) const {
-    return data::Resolve(config.gameFolder, gamePath);
+    return data::Resolve(data::IsPlayerFile(gamePath) && !config.playerFolder.empty() ? config.playerFolder : config.gameFolder,
+                         gamePath);
 }
 
 std::string Game::numberText(double value) const { return data::NumberText(value, config.decimalSeparator); }

@@ -12,6 +12,8 @@
 //   quit                         end the run at once, saving nothing
 // A member of a control array is NAME(i). Blank lines and lines starting
 // with '#' are skipped; a faulty line is reported on stderr and skipped.
+// The input commands are parsed and checked as the driver does it
+// (app/input_command.h).
 
 #include <QObject>
 #include <QTimer>
@@ -44,8 +46,6 @@ public:
 
 private:
     void step();
-    forms::Form& form(const std::string& name) const;
-    forms::Control& control(const std::string& formDotControl, forms::Form** form) const;
 
     GameHost& host_;
     std::vector<std::string> lines_;

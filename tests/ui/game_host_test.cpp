@@ -9,8 +9,8 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "shell/about.h"
-#include "shell/form1.h"
+#include "mainscreen/about.h"
+#include "mainscreen/form1.h"
 #include "shell/game.h"
 #include "test_game.h"
 #include "ui/control_view.h"
@@ -44,10 +44,11 @@ struct Hosted {
         if (!v) throw std::runtime_error("no view " + form + "." + control);
         return *v;
     }
+    // Clicks where the player sees the control: on the stage.
     void clickOn(const std::string& form, const std::string& control) {
         ControlView& v = view(form, control);
-        const QPoint at = v.mapTo(&window(form), v.rect().center());
-        QTest::mouseClick(window(form).windowHandle(), Qt::LeftButton, {}, at);
+        const QPoint at = host.stage().toViewport(v, v.rect().center());
+        QTest::mouseClick(host.stage().viewport(), Qt::LeftButton, {}, at);
     }
     TestGame t;
     std::int64_t now = 0;

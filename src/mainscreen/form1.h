@@ -3,6 +3,7 @@
 // the base button, the credits, the exit, and the event timer `Sobitia`.
 
 #include "forms/form.h"
+#include "model/records.h"
 
 namespace klev {
 
@@ -11,6 +12,9 @@ class Game;
 class Form1 : public forms::Form {
 public:
     static constexpr const char* Name = "Form1";
+    // The stock pictures this window shows, by tag.
+    static constexpr const char* StockTags[] = {"base(mini)", "back1"};
+    void takeStockPicture(std::string_view tag, const forms::Bitmap& p) override;
     explicit Form1(Game& game);
 
     forms::Control& Image1;    // background
@@ -27,6 +31,10 @@ public:
     forms::Timer& Sobitia;
 
     void QueryClose() override;
+
+    // Puts map `index` of MapList up as the map arrows do: the old markers
+    // go, MapIndex and MapFolder follow, the map is shown with its markers.
+    void SwitchMapTo(Long index);
 
 private:
     void SwitchMap(int step);
