@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
 
     forms::SystemClock clock;
     forms::SystemRandom random(clock);
-    forms::StbPictures pictures;
+    forms::FilePictures pictures;
     ui::QtDialogs dialogs;
     ui::QtWavePlayer wave;
     if (const char* name = std::getenv("KLEV_AUTOPLAY_NAME"); name && *name) dialogs.queueAnswer(name);
