@@ -25,7 +25,8 @@ const char* PathPartProblem(std::string_view part) {
 bool IsPlayerFile(std::string_view gamePath) {
     std::string p(gamePath);
     std::transform(p.begin(), p.end(), p.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return p == "\\saves" || p.rfind("\\saves\\", 0) == 0 || p == "\\data\\rec.cfg" || p == "\\conf.cfg";
+    return p == "\\saves" || p.rfind("\\saves\\", 0) == 0 || p == "\\data\\rec.cfg" || p == "\\data\\rec.bak" ||
+           p == "\\conf.cfg";
 }
 
 fs::path Resolve(const fs::path& root, std::string_view gamePath) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/utf8.h"
+
 namespace data {
 
 std::string Cp1251ToUtf8(std::string_view bytes);
@@ -28,9 +30,6 @@ std::string Trim(std::string_view text);
 // letters (Ґ, Ё, Є, Ї, Ў ... included); used for case-blind file names.
 std::string FoldCase(std::string_view utf8);
 
-// `utf8` safe to show in a message and on a terminal: control characters
-// (C0, DEL, C1; NUL too) as \t, \r, \n or \xNN / \u00NN, and bidirectional
-// overrides as \u202E ...; at most `maxChars` characters kept, then "…".
-std::string Printable(std::string_view utf8, std::size_t maxChars = std::string::npos);
+using klev::Printable;
 
 }  // namespace data

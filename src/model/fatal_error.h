@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "data/text_codec.h"
+#include "model/utf8.h"
 
 namespace klev {
 
@@ -14,7 +14,7 @@ class FatalError : public std::runtime_error {
 public:
     static constexpr std::size_t MaxMessageChars = 1000;
     explicit FatalError(const std::string& message)
-        : std::runtime_error(data::Printable(message, MaxMessageChars)) {}
+        : std::runtime_error(Printable(message, MaxMessageChars)) {}
 };
 
 }  // namespace klev

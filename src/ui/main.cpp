@@ -39,17 +39,9 @@ char DecimalSeparator() {
     return klev::UserDecimalSeparator();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("klevnitsa");
-    QApplication::setApplicationDisplayName("Клевница 2");
-    QApplication::setDesktopFileName("klevnitsa");
-    // Windows come and go as the game says; only the game ends the run.
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::LoadRussianTranslation(app);
-
+// The game folder and, when installed or run from the build, the player's
+// own folder for what the game writes.
+klev::GameConfig ConfigFromOptions(QApplication& app) {
     QCommandLineParser options;
     options.setApplicationDescription("Клевница 2 — рыбалка");
     options.addHelpOption();
@@ -69,6 +61,21 @@ int main(int argc, char** argv) {
         // A folder that cannot be made shows as the game's own "Path not found".
         klev::SeedPlayerFolder(config.gameFolder, config.playerFolder);
     }
+    return config;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("klevnitsa");
+    QApplication::setApplicationDisplayName("Клевница 2");
+    QApplication::setDesktopFileName("klevnitsa");
+    // Windows come and go as the game says; only the game ends the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::LoadRussianTranslation(app);
+
+    klev::GameConfig config = ConfigFromOptions(app);
 
     // Without a sound output the game plays silently: one line says so, and
     // the multimedia backend's own warnings stay out of the terminal.

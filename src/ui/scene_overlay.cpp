@@ -109,6 +109,16 @@ void SceneOverlay::follow() {
         tip_ = tipOf(rod->picture().image.get(), At(*rod), size);
     }
 
+    noticeEvents(*body, tension->Width);
+    if (under_ && !frames_.isActive()) frames_.start();
+
+    raise();  // above views made since
+    setVisible(form.Visible);
+    update();
+}
+
+void SceneOverlay::noticeEvents(const forms::Control& body, float tension) {
+    const klev::FishingState& f = game_.fishing;
     // What happened since the last look.
     const std::size_t caught = game_.save.CaughtFish.size();
     if (seen_.valid) {
@@ -132,7 +142,7 @@ void SceneOverlay::follow() {
             cue(QString::fromUtf8("Рыба ушла"), here, QColor(200, 220, 255), 1400, false);
         } else if (float_ && f.FishAtBait && !f.Hooked && f.TackleY != seen_.tackleY) {
             // A nibble or a bite moved the float: a small ring on the water.
-            cue(QString(), At(*body) + QPointF(0.5, 0), QColor(255, 255, 255), f.BiteActive ? 350 : 700, true);
+            cue(QString(), At(body) + QPointF(0.5, 0), QColor(255, 255, 255), f.BiteActive ? 350 : 700, true);
         }
     }
     seen_.valid = true;
@@ -144,12 +154,7 @@ void SceneOverlay::follow() {
     seen_.strike = f.StrikeAnimating;
     seen_.casting = f.CastAnimating;
     seen_.tackleY = f.TackleY;
-    seen_.tension = tension->Width;
-    if (under_ && !frames_.isActive()) frames_.start();
-
-    raise();  // above views made since
-    setVisible(form.Visible);
-    update();
+    seen_.tension = tension;
 }
 
 void SceneOverlay::paintEvent(QPaintEvent*) {
@@ -187,7 +192,11 @@ void SceneOverlay::paintEvent(QPaintEvent*) {
             p.drawEllipse(tackle_, 4 + 16 * t, 1.5 + 5 * t);
         }
     }
-    for (const Cue& c : cues_) {
+    for (const Cue& c : cues_) paintCue(p, c, now);
+}
+
+void SceneOverlay::paintCue(QPainter& p, const Cue& c, qint64 now) {
+    {
         const double t = std::clamp(double(now - c.born) / c.life, 0.0, 1.0);
         if (c.rings) {
             p.setBrush(Qt::NoBrush);

@@ -16,12 +16,16 @@
 #include <cstddef>
 #include <vector>
 
+#include "forms/control.h"
+
 namespace klev {
 class Game;
 }
 namespace forms {
 struct Image;
 }
+
+class QPainter;
 
 namespace ui {
 
@@ -36,6 +40,9 @@ public:
     // Reads the game after an update: where things are, and what happened
     // since the last look (which starts a cue).
     void follow();
+    // The cues of what changed since the last look: a landing, a fish lost,
+    // a strike that missed, a bite or a fish gone, a ring of a nibble.
+    void noticeEvents(const forms::Control& body, float tension);
 
     // What the next paint draws, in the window's pixels.
     bool drawsLine() const { return line_; }
@@ -55,6 +62,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void paintCue(QPainter& p, const Cue& cue, qint64 now);
 
 private:
     struct Seen {

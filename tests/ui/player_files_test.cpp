@@ -45,7 +45,7 @@ std::map<std::string, std::string> Snapshot(const fs::path& folder) {
 TEST(PlayerFiles, OnlySavesTheRecordsBookAndConfCfgAreThePlayers) {
     const std::pair<const char*, bool> cases[] = {
         {"\\Saves", true},          {"\\saves\\Вася\\vrb.cfg", true}, {"\\SAVES\\", true},
-        {"\\Data\\rec.cfg", true},  {"\\DATA\\REC.CFG", true},        {"\\conf.cfg", true},
+        {"\\Data\\rec.cfg", true},  {"\\DATA\\REC.CFG", true},        {"\\conf.cfg", true}, {"\\Data\\rec.bak", true},
         {"\\Data\\Maps\\lake\\conf.cfg", false}, {"\\SavesOld", false}, {"\\Data\\rec.cfg.bak", false},
         {"\\images\\back1.jpg", false},
     };
@@ -93,7 +93,7 @@ TEST(PlayerFiles, TheGamePlaysFromThePlayersFolderAndNeverWritesTheGameFolder) {
     forms::ScriptedRandom random;
     forms::ScriptedDialogs dialogs;
     forms::RecordingWavePlayer wave;
-    forms::StbPictures pictures;
+    forms::FilePictures pictures;
     forms::FixedClock clock;
     dialogs.queueAnswer("Вася");
     klev::GameConfig config;
