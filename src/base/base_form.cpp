@@ -7,7 +7,6 @@
 #include "base/records_form.h"
 #include "shell/game.h"
 #include "shell/source.h"
-#include "tournaments/desk.h"
 
 namespace klev {
 
@@ -60,7 +59,8 @@ Base::Base(Game& game)
     on("but_pub", Event::Click, [this] { GoTo("pub"); });
     on("but_fishery", Event::Click, [this] { GoTo("fishery"); });
     on("but_oc", Event::Click, [this] { but_oc_Click(); });
-    on("But_Order", Event::Click, [&game] { game.window<Desk>().Show(); });
+    // The notice board belongs to the tournaments, which sit above the base.
+    on("But_Order", Event::Click, [&game] { game.form("Desk").Show(); });
     on("Image1", Event::Click, [&game] { OpenInventoryFromBase(game); });
     on("Image2", Event::Click, [&game] { ShowCaughtFish(game); });
     on("Image3", Event::Click, [this] { Hide(); });
