@@ -1,6 +1,9 @@
 #include "app/windows.h"
 
+#include "bar/duel_select.h"
 #include "bar/kafe.h"
+#include "bar/shop_buy_drink.h"
+#include "bar/shop_buy_food.h"
 #include "base/base_form.h"
 #include "base/fish_ocenka.h"
 #include "base/fishery.h"
@@ -31,6 +34,7 @@ constexpr WindowKind Windows[] = {
     Entry<Base>(),        Entry<Movie1>(),  Entry<ShopFr>(),   Entry<InvenFr>(),    Entry<Records>(),
     Entry<Fish_Ocenka>(), Entry<Fishery>(), Entry<Trofei>(),   Entry<Kafe>(),       Entry<Desk>(),
     Entry<Tour_Form>(),   Entry<Tur_Result>(),
+    Entry<Shop_BuyDrink>(), Entry<Shop_BuyFood>(), Entry<Duel_Select>(),
 };
 
 }  // namespace

@@ -23,8 +23,7 @@ void Movie1::Timer1_Timer() {
     Hide();
     Timer1.setEnabled(false);
     const std::string& destination = game_.place.BaseDestination;
-    // The bar's own reset for a visit belongs to the bar window.
-    if (destination == "pub") game_.window<Kafe>().Show();
+    if (destination == "pub") OpenBar(game_);
     if (destination == "shop1") {
         game_.window<ShopFr>().Show();
         game_.window<ShopFr>().OpenOnRods();

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <utility>
 
+#include "bar/duel.h"
 #include "base/catch_functions.h"
 #include "base/inventory.h"
 #include "scene/breakage.h"
@@ -95,7 +96,7 @@ SceneForm::SceneForm(Game& game)
       })),
       HelpTimer(timer("HelpTimer", 30, [this] { HelpTimerTick(); })),
       Sound_T(timer("Sound_T", 15000, [&game] { AmbientSoundTick(game); })),
-      Duel_T(timer("Duel_T", 1000, [] {})),
+      Duel_T(timer("Duel_T", 1000, [&game] { DuelTick(game); })),
       Tur_T(timer("Tur_T", 1000, [] {})),
       game_(game) {
     Width = 9600;

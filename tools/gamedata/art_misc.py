@@ -531,7 +531,7 @@ def kubok():
 # ================================================================ all of them
 
 def pictures():
-    return [("bar", bar_hall()), ("pubcrew", pubcrew()), ("back1", back1()), ("splash", splash()), ("logo", logo()),
+    return [("bar", bar_hall()), ("back1", back1()), ("splash", splash()), ("logo", logo()),
             ("credits", credits_picture()), ("fishery_background", fishery_background()), ("vsy", vsy()),
             ("wood", wood_texture(560, 400, "wood", "#9a6a3e", False)),
             ("wood2", wood_texture(480, 400, "wood2", "#b88a5a", True)),

@@ -19,7 +19,8 @@ PROGRAM_PICTURES = (
      "speen_podsechka3", "Speen_izgib1", "Speen_izgib2", "Speen_izgib3", "speen_crash", "Empty_Pic", "Sc_a",
      "prik_3", "prik_5", "prik_7", "prik_10", "leska", "panel", "icon_map", "icon_things", "icon_fish",
      "icon_help", "help_panel"]
-    + ["drink%d" % i for i in range(1, 14)] + ["dish%d" % i for i in range(1, 6)])
+    + ["drink%d" % i for i in range(1, 14)] + ["dish%d" % i for i in range(1, 6)]
+    + ["rival%d" % i for i in range(1, 5)] + ["pointer_duel"])
 
 
 class Problems:
