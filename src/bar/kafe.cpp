@@ -89,7 +89,8 @@ Kafe::Kafe(Game& game)
     Height = 7200;
     BackColor = PanelWood;
     Image1.Stretch = true;
-    Label1.BackTransparent = true;
+    Label1.BackTransparent = false;  // the panel under the hall
+    Label1.BackColor = PanelWood;
 
     // The puddle template and Хумпи's eyes: filled ovals, hidden until used.
     Blevo[0].Shape = forms::ShapeKind::Oval;
@@ -113,7 +114,7 @@ Kafe::Kafe(Game& game)
     for (forms::Control* c : {&But_Buy, &But_All, &But_Din, &But_Duel, &But_exit, &Info, &Label2, &Label3, &Label4})
         c->ForeColor = Cream;
     for (forms::Control* c : {&But_Buy, &But_All, &But_Din, &But_Duel, &But_exit}) {
-        c->FontSize = 11;
+        c->FontSize = 10;
         c->Centered = true;
     }
     Info.ForeColor = 0x80FFFF;

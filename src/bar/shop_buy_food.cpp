@@ -30,8 +30,8 @@ constexpr float Cell = 1200;
 Shop_BuyFood::Shop_BuyFood(Game& game)
     : forms::Form(game.timers, Name),
       Images{},
-      Label3(label("Label3", "", 240, 2040, 2760, 330)),
-      Label4(label("Label4", "Двойной щелчек - покупка товара", 3120, 2040, 3240, 330)),
+      Label3(label("Label3", "", 240, 2040, 2520, 330)),
+      Label4(label("Label4", "Двойной щелчек - покупка товара", 2760, 2040, 3720, 330)),
       Info(label("Info", "", 240, 1560, 6240, 375)),
       Label2(label("Label2", "Выход", 5280, 2460, 1200, 375)),
       game_(game) {

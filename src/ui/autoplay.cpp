@@ -63,8 +63,9 @@ std::vector<std::string> ReadScriptLines(const std::string& file) {
     return lines;
 }
 
-Autoplay::Autoplay(GameHost& host, std::vector<std::string> lines, AnswerSink answers, int gapMs)
-    : host_(host), lines_(std::move(lines)), answers_(std::move(answers)), gapMs_(gapMs) {
+Autoplay::Autoplay(GameHost& host, std::vector<std::string> lines, AnswerSink answers, int gapMs,
+                   RandomSink randoms)
+    : host_(host), lines_(std::move(lines)), answers_(std::move(answers)), randoms_(std::move(randoms)), gapMs_(gapMs) {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &Autoplay::step);
 }
@@ -125,6 +126,15 @@ int Autoplay::execute(const std::string& line) {
     }
     if (cmd == "answer") {
         answers_(TextAfter(line, 1));
+        return 0;
+    }
+    if (cmd == "rnd") {
+        if (!randoms_) throw std::runtime_error("no scripted random numbers in this run");
+        for (std::size_t i = 1; i < w.size(); ++i) {
+            const double v = NumberOf<double>(w[i]);
+            if (v < 0 || v >= 1) throw std::runtime_error("rnd value out of [0,1): " + w[i]);
+            randoms_(v);
+        }
         return 0;
     }
     if (cmd == "quit") {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <cstdlib>
+#include <deque>
 #include <memory>
 
 #include "forms/services.h"
@@ -34,6 +35,25 @@ klev::GameConfig Config() {
     return config;
 }
 
+// The system's generator, with the values an autoplay script queues drawn
+// first (for screenshots of moments that come by chance).
+class AutoplayRandom : public forms::Random {
+public:
+    explicit AutoplayRandom(forms::Random& system) : system_(system) {}
+    void queue(double value) { queued_.push_back(value); }
+    double Rnd() override {
+        if (queued_.empty()) return system_.Rnd();
+        const double v = queued_.front();
+        queued_.pop_front();
+        return v;
+    }
+    void Randomize() override { system_.Randomize(); }
+
+private:
+    forms::Random& system_;
+    std::deque<double> queued_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -44,7 +64,8 @@ int main(int argc, char** argv) {
     ui::LoadRussianTranslation(app);
 
     forms::SystemClock clock;
-    forms::SystemRandom random(clock);
+    forms::SystemRandom systemRandom(clock);
+    AutoplayRandom random(systemRandom);
     forms::StbPictures pictures;
     ui::QtDialogs dialogs;
     ui::QtWavePlayer wave;
@@ -57,8 +78,9 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<ui::Autoplay> autoplay;
     if (const char* script = std::getenv("KLEV_AUTOPLAY_SCRIPT"); script && *script)
-        autoplay = std::make_unique<ui::Autoplay>(host, ui::ReadScriptLines(script),
-                                                  [&dialogs](std::string answer) { dialogs.queueAnswer(answer); });
+        autoplay = std::make_unique<ui::Autoplay>(
+            host, ui::ReadScriptLines(script), [&dialogs](std::string answer) { dialogs.queueAnswer(answer); }, 250,
+            [&random](double value) { random.queue(value); });
 
     host.start();
     if (host.finished()) return host.exitCode();
