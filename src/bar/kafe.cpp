@@ -151,7 +151,9 @@ Kafe::Kafe(Game& game)
 
     forms::Control* const buttons[] = {&But_Buy, &But_All, &But_Din, &But_Duel, &But_exit};
     for (forms::Control* b : buttons) on(b->name(), Event::MouseMove, [this, b] { HoverButton(*b); });
-    on("", Event::MouseMove, [this] { Select_fr.Visible = false; });
+    // The hall's picture is the window's background to the mouse.
+    for (const char* background : {"", "Image1"})
+        on(background, Event::MouseMove, [this] { Select_fr.Visible = false; });
     const std::pair<const char*, int> zones[] = {{"Label5", 2}, {"Label6", 3}, {"Label7", 4}, {"Label8", 1}};
     for (auto [zone, regular] : zones)
         on(zone, Event::MouseMove, [this, regular] { Label2.Caption = game_.save.Regulars[regular - 1].Name; });

@@ -276,6 +276,9 @@ TEST_F(BarTest, ButtonsHoverZonesAndTheChooser) {
                   "print Kafe.Lb_Select(1).Left\nprint Kafe.Lb_Select(1).Width\nprint Kafe.Lb_Select(1).Height\n"
                   "print Kafe.Lb_Select(4).Picture\nmove Kafe\nprint Kafe.Select_fr.Visible\n"),
               "true\nвыбери соперника\n180\n780\n1380\n1980\n375\n735\nrival4\nfalse\n");
+    EXPECT_EQ(run("click Kafe.But_Duel\nmove Kafe.Label7\nprint Kafe.Select_fr.Visible\nmove Kafe.Image1\n"
+                  "print Kafe.Select_fr.Visible\n"),
+              "true\nfalse\n");
     // With a fish in the keep-net the chooser stays shut.
     game().save.CaughtFish.resize(1);
     EXPECT_EQ(run("click Kafe.But_Duel\nprint Kafe.Select_fr.Visible\nprint Kafe.Info.Caption\nmove Kafe.Label1\n"
