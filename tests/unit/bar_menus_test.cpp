@@ -122,6 +122,24 @@ TEST_F(BarMenus, TheMeterGrowsByTheDrinkTurnsRedAt800AndStaysRed) {
     EXPECT_EQ(print("Kafe.St_Drink.BackColor"), "255");
 }
 
+TEST_F(BarMenus, TheMeterIsRedFromExactly800) {
+    game().save.PlayerMoney = 100;
+    OpenBar();
+    Drink(10);
+    Drink(10);  // 2 x 40
+    EXPECT_EQ(run("print Kafe.St_Drink.Width\nprint Kafe.St_Drink.BackColor\n"), "800\n255\n");
+}
+
+// A regular whose new drunkenness equals his tolerance still warms to the treat.
+TEST_F(BarMenus, ToleranceIsComparedAfterTheDrinkAndIncludesTheBoundary) {
+    game().save.PlayerMoney = 100;
+    OpenBar();
+    Treat(3, 7);  // "Пиво Бэкс " (7, gain 4) for four, seven times: 84 $
+    EXPECT_EQ(run("print Regulars(3).Drunkenness\nprint Regulars(3).Attitude\nprint Regulars(4).Drunkenness\n"
+                  "print Regulars(4).Attitude\nprint PlayerMoney\n"),
+              "50\n28\n50\n16\n16\n");
+}
+
 TEST_F(BarMenus, PassingOutAbove99AndWakingAfterExactly30Seconds) {
     game().save.PlayerMoney = 100;
     OpenBar();
