@@ -51,7 +51,7 @@ Kafe::Kafe(Game& game)
       Blevo(array(Kind::Shape, "Blevo", 0, 0, 600, 240)),
       Eye1(add(Kind::Shape, "Eye1", 3135, 4299, 120, 75)),
       eye2(add(Kind::Shape, "eye2", 3405, 4299, 120, 75)),
-      Rech(label("Rech", "", 0, 0, 2400, 600)),
+      Rech(label("Rech", "", 0, 0, 2400, 720)),
       But_Buy(label("But_Buy", "Купить выпивку", 120, 5820, 1800, 330)),
       But_All(label("But_All", "Угостить всех", 1980, 5820, 1800, 330)),
       But_Din(label("But_Din", "Купить поесть", 3840, 5820, 1800, 330)),
