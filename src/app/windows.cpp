@@ -26,7 +26,10 @@ namespace {
 
 template <class W>
 constexpr WindowKind Entry() {
-    return {W::Name, &MakeWindow<W>};
+    if constexpr (requires { W::StockTags; })
+        return {W::Name, &MakeWindow<W>, W::StockTags};
+    else
+        return {W::Name, &MakeWindow<W>, {}};
 }
 
 constexpr WindowKind Windows[] = {

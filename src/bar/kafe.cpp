@@ -272,4 +272,9 @@ void PassOut(Game& game) {
     kafe.ShowHall();
 }
 
+void Kafe::takeStockPicture(std::string_view tag, const forms::Bitmap& p) {
+    if (tag == "bar") Picture = p;
+    else if (tag == "pubcrew") Image1.setPicture(p);
+}
+
 }  // namespace klev

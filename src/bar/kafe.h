@@ -18,6 +18,9 @@ class Game;
 class Kafe : public forms::Form {
 public:
     static constexpr const char* Name = "Kafe";
+    // The stock pictures this window shows, by tag.
+    static constexpr const char* StockTags[] = {"bar", "pubcrew"};
+    void takeStockPicture(std::string_view tag, const forms::Bitmap& p) override;
     explicit Kafe(Game& game);
 
     forms::Control& Image1;  // the four regulars (`pubcrew`), the whole hall

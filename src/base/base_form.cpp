@@ -107,4 +107,13 @@ void Base::Label1_Click() {
     records.Show();
 }
 
+void Base::takeStockPicture(std::string_view tag, const forms::Bitmap& p) {
+    if (tag == "base") Picture = p;
+    else if (tag == "but_shop1") But_shop.setPicture(p);
+    else if (tag == "butt_pub") but_pub.setPicture(p);
+    else if (tag == "but_fishery") but_fishery.setPicture(p);
+    else if (tag == "but_oc") but_oc.setPicture(p);
+    else if (tag == "order") But_Order.setPicture(p);
+}
+
 }  // namespace klev

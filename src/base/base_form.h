@@ -15,6 +15,9 @@ class Game;
 class Base : public forms::Form {
 public:
     static constexpr const char* Name = "Base";
+    // The stock pictures this window shows, by tag.
+    static constexpr const char* StockTags[] = {"base", "but_shop1", "butt_pub", "but_fishery", "but_oc", "order"};
+    void takeStockPicture(std::string_view tag, const forms::Bitmap& p) override;
     explicit Base(Game& game);
 
     forms::Control& But_shop;     // tackle shop

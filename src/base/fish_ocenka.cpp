@@ -57,4 +57,8 @@ Fish_Ocenka::Fish_Ocenka(Game& game)
     });
 }
 
+void Fish_Ocenka::takeStockPicture(std::string_view tag, const forms::Bitmap& p) {
+    if (tag == "vsy") Picture = p;
+}
+
 }  // namespace klev

@@ -13,6 +13,9 @@ class Game;
 class Fish_Ocenka : public forms::Form {
 public:
     static constexpr const char* Name = "Fish_Ocenka";
+    // The stock pictures this window shows, by tag.
+    static constexpr const char* StockTags[] = {"vsy"};
+    void takeStockPicture(std::string_view tag, const forms::Bitmap& p) override;
     explicit Fish_Ocenka(Game& game);
 
     forms::Control& Label1;  // "Оценить рыбу::"

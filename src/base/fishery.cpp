@@ -60,4 +60,8 @@ void Fishery::Label6_DblClick() {
     game_.save.CaughtFish.clear();
 }
 
+void Fishery::takeStockPicture(std::string_view tag, const forms::Bitmap& p) {
+    if (tag == "fishery_background") Picture = p;
+}
+
 }  // namespace klev

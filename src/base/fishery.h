@@ -13,6 +13,9 @@ class Game;
 class Fishery : public forms::Form {
 public:
     static constexpr const char* Name = "Fishery";
+    // The stock pictures this window shows, by tag.
+    static constexpr const char* StockTags[] = {"fishery_background"};
+    void takeStockPicture(std::string_view tag, const forms::Bitmap& p) override;
     explicit Fishery(Game& game);
 
     forms::Control& Label3;  // the description

@@ -2,6 +2,7 @@
 
 #include "base/inventory.h"
 #include "base/shop_fr.h"
+#include "base/shop_rules.h"
 #include "data/numbers.h"
 #include "shell/functions.h"
 #include "shell/game.h"
@@ -173,12 +174,8 @@ void InvenFr::ChooseBait(Long k) {
 
 void InvenFr::ChooseGroundbait(Long k) {
     const TackleItem& groundbait = At(game_.save.OwnedGroundbaits, k, "OwnedGroundbaits");
-    // The packs of the shop carry the pictures; a pack is known by its price, a tenth of the power.
-    ShopFr& shop = game_.window<ShopFr>();
-    int pack = 0;
-    for (int i = 0; i <= 3; ++i)
-        if (data::LenientNumber(shop.prik_im[i].Tag) == double(groundbait.Power) / 10.0) pack = i;
-    Prik_Pic.setPicture(shop.prik_im[pack].picture());
+    // The pack's picture is the shop's; the pack is known by its power.
+    Prik_Pic.setPicture(game_.window<ShopFr>().prik_im[GroundbaitPack(groundbait)].picture());
     Prik_Kol.Caption = "Осталось: " + data::IntText(groundbait.Amount);
     game_.save.GroundbaitSlot = k;
     List1.Visible = false;

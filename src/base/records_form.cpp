@@ -29,4 +29,8 @@ Records::Records(Game& game)
     on("", Event::MouseMove, [this] { Label1.FontBold = false; });
 }
 
+void Records::takeStockPicture(std::string_view tag, const forms::Bitmap& p) {
+    if (tag == "wood2") Picture = p;
+}
+
 }  // namespace klev

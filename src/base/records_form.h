@@ -11,6 +11,9 @@ class Game;
 class Records : public forms::Form {
 public:
     static constexpr const char* Name = "Records";
+    // The stock pictures this window shows, by tag.
+    static constexpr const char* StockTags[] = {"wood2"};
+    void takeStockPicture(std::string_view tag, const forms::Bitmap& p) override;
     explicit Records(Game& game);
 
     forms::Control& Label2;  // title

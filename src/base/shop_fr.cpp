@@ -1,6 +1,7 @@
 #include "base/shop_fr.h"
 
 #include "base/inventory.h"
+#include "base/shop_rules.h"
 #include "data/catalog_files.h"
 #include "data/numbers.h"
 #include "data/text_codec.h"
@@ -20,24 +21,6 @@ constexpr forms::Color PanelText = 0xD8F0FF;
 constexpr float SizeListOverLures = 1560;
 constexpr float SizeListBelowLures = 2160;
 const char* const SectionCaptions[] = {"Удочки", "Леска", "Насадки", "Блесны", "Прикормки"};
-const char* const PackPrices[] = {"3", "5", "7", "10"};
-
-// The first catalog entry whose name is `name`, or null.
-const TackleItem* FindByName(const std::vector<TackleItem>& catalog, const std::string& name) {
-    for (const TackleItem& item : catalog)
-        if (item.Name == name) return &item;
-    return nullptr;
-}
-
-// The first line whose strength in kilograms is the leading number of the
-// list text, read with the separator the text was written with.
-const TackleItem* FindLine(const std::vector<TackleItem>& catalog, const std::string& listText, char sep) {
-    const double kg = data::LineListNumber(listText, sep);
-    for (const TackleItem& item : catalog)
-        if (double(item.Strength) / 1000.0 == kg) return &item;
-    return nullptr;
-}
-
 std::string PriceText(const std::string& price) { return "Цена: " + price + "$"; }
 
 }  // namespace
@@ -100,8 +83,9 @@ ShopFr::ShopFr(Game& game)
         forms::Control& pack = i == 0 ? prik_im[0] : prik_im.load(i);
         pack.Stretch = true;
         pack.Left = 120 + 1680 * float(i);
-        pack.Tag = PackPrices[i];
-        pack.setPicture(game.window<Source>().Fixed(std::string("prik_") + PackPrices[i]));
+        // The pack shows its price in its Tag, as the designer left it.
+        pack.Tag = data::NumberText(GroundbaitPackPrice(i), '.');
+        pack.setPicture(game.window<Source>().Fixed("prik_" + pack.Tag));
         pack.Visible = true;
     }
     for (forms::Control* price : {&Sp_Cena, &Sp_Prochnost, &Lsk_Cena, &Nas_Cena, &Bles_Cena, &Prik_Cena})
@@ -127,11 +111,21 @@ ShopFr::ShopFr(Game& game)
     on("List_Bles", Event::DblClick, [this] { List_Select.Top = SizeListBelowLures; });
     on("List_Select", Event::Click, [this] { List_Select_Click(); });
     on("prik_im", Event::MouseMove,
-       [this](const forms::EventArgs& a) { Prik_Cena.Caption = PriceText(prik_im[a.index].Tag); });
+       [this](const forms::EventArgs& a) {
+           Prik_Cena.Caption = PriceText(data::NumberText(GroundbaitPackPrice(a.index), '.'));
+       });
     on("prik_im", Event::DblClick, [this](const forms::EventArgs& a) { prik_im_DblClick(a.index); });
     on("Label5", Event::Click, [this] { Hide(); });
     on("Label5", Event::MouseMove, [this] { Label5.FontBold = true; });
     on("", Event::MouseMove, [this] { Label5.FontBold = false; });
+}
+
+void ShopFr::ShowCatalogs() {
+    const LoadedData& d = game_.loaded;
+    for (const TackleItem& rod : d.RodCatalog) List_Sp.addItem(rod.Name);
+    for (const TackleItem& line : d.LineCatalog) List_Leska.addItem(data::LineListText(line.Strength, game_.sep()));
+    for (const TackleItem& bait : d.BaitCatalog) List_Nas.addItem(bait.Name);
+    for (const TackleItem& lure : d.LureCatalog) List_Bles.addItem(lure.Name);
 }
 
 forms::Control& ShopFr::Frame(int index) {
@@ -164,72 +158,45 @@ void ShopFr::BoldSection(int index) {
 
 void ShopFr::ShowMoney() { Label_Money.Caption = "Деньги: " + data::IntText(game_.save.PlayerMoney); }
 
-bool ShopFr::Pay(Long price) {
-    if (game_.save.PlayerMoney < price) {
-        Info.Caption = "Нет денег!";
-        return false;
-    }
-    game_.save.PlayerMoney -= price;
+Sale ShopFr::Order(Goods kind, const std::string& listText, const std::string& size, int pack) {
+    const Sale sale = Buy(game_, klev::Order{kind, listText, size, pack});
+    if (sale == Sale::NoMoney) Info.Caption = "Нет денег!";
+    if (sale != Sale::Sold) return sale;
     ShowMoney();
     Info.Caption = "Куплено!";
-    return true;
+    return sale;
 }
 
 void ShopFr::List_Sp_Click() {
-    const TackleItem* rod = FindByName(game_.loaded.RodCatalog, List_Sp.currentText());
+    const TackleItem* rod = CatalogItem(game_, Goods::Rod, List_Sp.currentText());
     if (!rod) return;
     Sp_Cena.Caption = PriceText(data::IntText(rod->Price));
     Sp_Prochnost.Caption = "Прочность: " + game_.numberText(double(rod->Strength) / 1000.0) + " кг";
     Sp_pic.setPicture(LoadItemPicture(game_, "\\images\\sp_" + List_Sp.currentText() + ".jpg"));
 }
 
-void ShopFr::List_Sp_DblClick() {
-    const TackleItem* rod = FindByName(game_.loaded.RodCatalog, List_Sp.currentText());
-    if (!rod) return;
-    const TackleItem entry = *rod;
-    if (!Pay(entry.Price)) return;
-    TackleItem& owned = Grow(game_.save.OwnedRods);
-    owned.Name = entry.Name;
-    owned.Strength = entry.Strength;
-}
+void ShopFr::List_Sp_DblClick() { Order(Goods::Rod, List_Sp.currentText()); }
 
 void ShopFr::List_Leska_Click() {
-    const TackleItem* line = FindLine(game_.loaded.LineCatalog, List_Leska.currentText(), game_.sep());
+    const TackleItem* line = CatalogItem(game_, Goods::Line, List_Leska.currentText());
     if (!line) return;
     Lsk_Cena.Caption = PriceText(data::IntText(line->Price));
 }
 
-void ShopFr::List_Leska_DblClick() {
-    const TackleItem* line = FindLine(game_.loaded.LineCatalog, List_Leska.currentText(), game_.sep());
-    if (!line) return;
-    const TackleItem entry = *line;
-    if (!Pay(entry.Price)) return;
-    TackleItem& owned = Grow(game_.save.OwnedLines);
-    owned.Name = List_Leska.currentText();
-    owned.Strength = entry.Strength;
-    owned.LineLength = 100;
-}
+void ShopFr::List_Leska_DblClick() { Order(Goods::Line, List_Leska.currentText()); }
 
 void ShopFr::List_Nas_Click() {
-    const TackleItem* bait = FindByName(game_.loaded.BaitCatalog, List_Nas.currentText());
+    const TackleItem* bait = CatalogItem(game_, Goods::Bait, List_Nas.currentText());
     if (!bait) return;
     Nas_Cena.Caption = PriceText(data::IntText(bait->Price));
     Pic_Nas.setPicture(LoadItemPicture(game_, "\\images\\" + List_Nas.currentText() + ".jpg"));
 }
 
-void ShopFr::List_Nas_DblClick() {
-    const TackleItem* bait = FindByName(game_.loaded.BaitCatalog, List_Nas.currentText());
-    if (!bait) return;
-    const TackleItem entry = *bait;
-    if (!Pay(entry.Price)) return;
-    TackleItem& owned = Grow(game_.save.OwnedBaits);
-    owned.Name = entry.Name;
-    owned.Amount = entry.Amount;
-}
+void ShopFr::List_Nas_DblClick() { Order(Goods::Bait, List_Nas.currentText()); }
 
 void ShopFr::List_Bles_Click() {
     List_Select.Top = SizeListOverLures;
-    const TackleItem* lure = FindByName(game_.loaded.LureCatalog, List_Bles.currentText());
+    const TackleItem* lure = CatalogItem(game_, Goods::Lure, List_Bles.currentText());
     if (!lure) return;
     Bles_Cena.Caption = PriceText(data::IntText(lure->Price));
     Pic_Bles.setPicture(LoadItemPicture(game_, "\\images\\bl_" + List_Bles.currentText() + ".jpg"));
@@ -238,32 +205,10 @@ void ShopFr::List_Bles_Click() {
 void ShopFr::List_Select_Click() {
     // A click on the size list always lands on a size; without one there is nothing to buy.
     if (List_Select.ListIndex < 0) return;
-    const TackleItem* lure = FindByName(game_.loaded.LureCatalog, List_Bles.currentText());
-    if (!lure) return;
-    const TackleItem entry = *lure;
-    if (!Pay(entry.Price)) return;
-    const std::string size = List_Select.currentText();
-    TackleItem& owned = Grow(game_.save.OwnedLures);
-    owned.Name = List_Bles.currentText();
-    owned.BaitKey = "блесна " + data::FirstChars(size, 1);
-    owned.Power = entry.Power;
-    owned.SizeName = size;
+    if (Order(Goods::Lure, List_Bles.currentText(), List_Select.currentText()) != Sale::Sold) return;
     List_Select.Top = SizeListOverLures;
 }
 
-void ShopFr::prik_im_DblClick(int index) {
-    const double price = data::LenientNumber(prik_im[index].Tag);
-    if (price > double(game_.save.PlayerMoney)) {
-        Info.Caption = "Нет денег!";
-        return;
-    }
-    TackleItem& owned = Grow(game_.save.OwnedGroundbaits);
-    owned.Name = "Насадка";
-    owned.Power = data::RoundHalfEven(10 * price);
-    owned.Amount = 10;
-    game_.save.PlayerMoney = data::RoundHalfEven(double(game_.save.PlayerMoney) - price);
-    ShowMoney();
-    Info.Caption = "Куплено!";
-}
+void ShopFr::prik_im_DblClick(int index) { Order(Goods::Groundbait, "", "", index); }
 
 }  // namespace klev

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "forms/form.h"
+#include "base/shop_rules.h"
 #include "model/records.h"
 
 namespace klev {
@@ -60,14 +61,17 @@ public:
     // The state every visit starts in: rods section chosen, money refreshed.
     void OpenOnRods();
 
+    // Lists the loaded catalogs: names, and lines by their strength.
+    void ShowCatalogs();
+
 private:
     forms::Control& Frame(int index);
     void ChooseSection(int index);
     void BoldSection(int index);
     void ShowMoney();
-    // Pays `price` when the money suffices and says "Куплено!"; otherwise says
-    // "Нет денег!". True when paid.
-    bool Pay(Long price);
+    // Buys through the shop's rules and says "Куплено!" or "Нет денег!";
+    // nothing is said when the list names nothing to buy.
+    Sale Order(Goods kind, const std::string& listText, const std::string& size = {}, int pack = 0);
 
     void List_Sp_Click();
     void List_Sp_DblClick();

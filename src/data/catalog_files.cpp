@@ -52,7 +52,7 @@ Catalog ReadLineCatalog(const std::filesystem::path& file, const std::string& sh
             if (!price) r.fail("type mismatch: the price after \";\" is not a number");
             item.Price = *price;
             item.Strength = LenientInteger(line);
-            c.listTexts.push_back(NumberText(double(item.Strength) / 1000.0, sep) + " кг");
+            c.listTexts.push_back(LineListText(item.Strength, sep));
         }
     }
     return c;
@@ -64,5 +64,7 @@ double LineListNumber(const std::string& listText, char sep) {
         if (ch == sep) ch = '.';
     return LenientNumber(normal);
 }
+
+std::string LineListText(long long strength, char sep) { return NumberText(double(strength) / 1000.0, sep) + " кг"; }
 
 }  // namespace data

@@ -25,6 +25,10 @@ Catalog ReadBaitCatalog(const std::filesystem::path& file, const std::string& sh
 // Lures: Name, Power, Price.
 Catalog ReadLureCatalog(const std::filesystem::path& file, const std::string& shownName, char sep);
 
+// A line's list text: its strength in kilograms with the user's separator
+// and " кг".
+std::string LineListText(long long strength, char sep);
+
 // The leading number of a line's list text, read with the separator it was
 // written with (so "2,5 кг" gives 2.5 in a comma locale).
 double LineListNumber(const std::string& listText, char sep);

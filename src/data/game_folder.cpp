@@ -1,11 +1,18 @@
 #include "data/game_folder.h"
 
 #include <algorithm>
+#include <cctype>
 #include <system_error>
 
 #include "data/text_codec.h"
 
 namespace data {
+
+bool IsPlayerFile(std::string_view gamePath) {
+    std::string p(gamePath);
+    std::transform(p.begin(), p.end(), p.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return p == "\\saves" || p.rfind("\\saves\\", 0) == 0 || p == "\\data\\rec.cfg" || p == "\\conf.cfg";
+}
 
 fs::path Resolve(const fs::path& root, std::string_view gamePath) {
     fs::path result = root;

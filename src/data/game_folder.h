@@ -17,6 +17,10 @@ namespace fs = std::filesystem;
 // written, so the result names where a new file would go.
 fs::path Resolve(const fs::path& root, std::string_view gamePath);
 
+// Whether a game path names what the player's play writes: "\Saves" and
+// below, "\Data\rec.cfg" and "\conf.cfg" (letter case aside).
+bool IsPlayerFile(std::string_view gamePath);
+
 // File names (not folders) in `folder`, sorted by name without regard to
 // case; hidden files (leading ".") are skipped. Empty when the folder is missing.
 std::vector<std::string> ListFiles(const fs::path& folder);

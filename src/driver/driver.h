@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/input_command.h"
 #include "forms/services.h"
 #include "shell/game.h"
 
@@ -53,15 +54,19 @@ public:
     SoundLog& sounds() { return wave_; }
 
 private:
-    struct ScriptError : std::runtime_error {
-        using std::runtime_error::runtime_error;
-    };
     void execute(const std::string& line, std::ostream& out);
+    bool runScriptCommand(const klev::CommandLine& cmd, std::ostream& out);
+    bool runInspection(const klev::CommandLine& cmd, std::ostream& out);
     void print(const std::string& what, std::ostream& out);
+    void set(const std::string& what, const std::string& text);
     void items(const std::string& what, std::ostream& out);
+    void count(const std::string& what, std::ostream& out);
+    void listTimers(std::ostream& out);
+    bool namesWindow(const std::string& what) const;
+    template <class Visit>
+    void onProperty(const std::string& what, Visit visit);
     std::optional<std::string> stateVariable(const std::string& path);
-    forms::Form& formNamed(const std::string& name);
-    forms::Control& controlNamed(const std::string& formDotControl, forms::Form** form, std::string* controlName);
+    forms::Control& controlNamed(const std::string& formDotControl);
 
     forms::ScriptedRandom random_;
     forms::ScriptedDialogs dialogs_;
@@ -70,11 +75,10 @@ private:
     forms::FixedClock clock_;
     std::unique_ptr<klev::Game> game_;
     std::size_t lineNumber_ = 0;
+    bool endedShown_ = false;
 };
 
-// Splits "NAME(i)" into NAME and i (-1 without an index).
-std::pair<std::string, int> SplitIndex(const std::string& text);
-// Splits at the first dot outside parentheses.
-std::pair<std::string, std::string> SplitFirstDot(const std::string& text);
+using klev::SplitFirstDot;
+using klev::SplitIndex;
 
 }  // namespace driver

@@ -1,6 +1,44 @@
 #include "forms/control.h"
 
 namespace forms {
+namespace {
+
+// A property held in another type, seen as a whole number.
+template <class T>
+void Whole(VarVisitor& v, std::string_view name, T& value) {
+    long long n = value;
+    v.field(name, n);
+    value = T(n);
+}
+
+}  // namespace
+
+void Control::reflect(VarVisitor& v) {
+    v.field("Caption", Caption);
+    if (kind_ == Kind::ListBox) {
+        std::string current = currentText();
+        v.field("Text", current);
+    } else {
+        v.field("Text", Text);
+    }
+    v.field("Visible", Visible);
+    v.field("Enabled", Enabled);
+    v.field("Left", Left);
+    v.field("Top", Top);
+    v.field("Width", Width);
+    v.field("Height", Height);
+    v.field("FontBold", FontBold);
+    Whole(v, "ForeColor", ForeColor);
+    Whole(v, "BackColor", BackColor);
+    Whole(v, "FillColor", FillColor);
+    Whole(v, "BorderColor", BorderColor);
+    v.field("Tag", Tag);
+    Whole(v, "ListIndex", ListIndex);
+    v.count("ListCount", List.size());
+    v.strings("List", List);
+    std::string picture = picture_.name;
+    v.field("Picture", picture);
+}
 
 std::string Control::fullName() const {
     if (index_ < 0) return name_;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "forms/picture.h"
+#include "forms/reflect.h"
 
 namespace forms {
 
@@ -68,6 +69,13 @@ public:
 
     // Whether the control and every container above it are visible.
     bool shownOnForm() const;
+
+    // The designer's properties by name, as the driver prints and sets them:
+    // Caption, Text, Visible, Enabled, Left, Top, Width, Height, FontBold,
+    // ForeColor, BackColor, FillColor, BorderColor, Tag, ListIndex,
+    // ListCount, List(i), Picture. A list box's Text is its current entry;
+    // ListCount and Picture are read only.
+    void reflect(VarVisitor& v);
 
     // A new member `index` of this control's array: a copy of every property,
     // hidden, as the runtime loads an array member.

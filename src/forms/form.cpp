@@ -104,6 +104,17 @@ bool Form::hasHandler(Event event, const std::string& control) const {
     return handlers_.count({control, event}) != 0;
 }
 
+void Form::reflectWindow(VarVisitor& v) {
+    v.field("Visible", Visible);
+    v.field("Caption", Caption);
+    v.field("Left", Left);
+    v.field("Top", Top);
+    v.field("Width", Width);
+    v.field("Height", Height);
+    std::string picture = Picture.name;
+    v.field("Picture", picture);
+}
+
 Control* Form::find(const std::string& name, int index) {
     if (index >= 0) {
         ControlArray* a = findArray(name);

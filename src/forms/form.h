@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/control.h"
@@ -68,6 +69,14 @@ public:
     // The title-bar close button. Forms override it; by default it hides.
     virtual void QueryClose() { Hide(); }
 
+    // A picture of the stock that this window shows, given at start-up by
+    // its tag (the window's class lists its tags in StockTags).
+    virtual void takeStockPicture(std::string_view /*tag*/, const Bitmap& /*picture*/) {}
+
+    // The window's own properties by name: Visible, Caption, Left, Top,
+    // Width, Height and Picture (read only).
+    void reflectWindow(VarVisitor& v);
+
     // The window's own state variables, by name, for tools that print state
     // (the headless driver's `print NAME`). Forms with such state override it.
     virtual void reflect(VarVisitor&) {}
@@ -82,6 +91,8 @@ public:
     ControlArray* findArray(const std::string& name);
     Timer* findTimer(const std::string& name);
 
+    // The window's timers in creation order.
+    const std::deque<Timer>& timers() const { return timerStorage_; }
     // Every control in z-order, bottom first.
     const std::vector<Control*>& controls() const { return zorder_; }
     // Counts loads and unloads, so the front end can tell when to rebuild.

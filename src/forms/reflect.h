@@ -29,7 +29,11 @@ public:
     virtual void field(std::string_view name, bool& value) = 0;
     virtual void field(std::string_view name, std::string& value) = 0;
     virtual void field(std::string_view name, double& value) = 0;
+    virtual void field(std::string_view name, float& value) = 0;
     virtual void list(std::string_view name, ListView& list) = 0;
+    // A 0-based list of texts reached as NAME(i); an index past the end
+    // reads as an empty text.
+    virtual void strings(std::string_view name, std::vector<std::string>& items) = 0;
     // A count that is the size of a list.
     virtual void count(std::string_view name, std::size_t value) = 0;
 
@@ -113,7 +117,9 @@ public:
     void field(std::string_view name, bool& value) override;
     void field(std::string_view name, std::string& value) override;
     void field(std::string_view name, double& value) override;
+    void field(std::string_view name, float& value) override;
     void list(std::string_view name, ListView& list) override;
+    void strings(std::string_view name, std::vector<std::string>& items) override;
     void count(std::string_view name, std::size_t value) override;
 
 private:
@@ -130,6 +136,40 @@ std::optional<std::string> PrintPath(Root& root, std::string_view path) {
     PathPrinter p(path);
     root.reflect(p);
     return p.result();
+}
+
+// Sets the value at `path` from `text`: a whole number, a real number with
+// ".", `true`/`false`, or any text for a text field. The outcome says
+// whether the path named something and whether the text fit its type.
+class PathSetter : public VarVisitor {
+public:
+    enum class Outcome { NotFound, Set, BadValue };
+    PathSetter(std::string_view path, std::string text);
+    Outcome outcome() const { return outcome_; }
+
+    void field(std::string_view name, long long& value) override;
+    void field(std::string_view name, bool& value) override;
+    void field(std::string_view name, std::string& value) override;
+    void field(std::string_view name, double& value) override;
+    void field(std::string_view name, float& value) override;
+    void list(std::string_view name, ListView& list) override;
+    void strings(std::string_view name, std::vector<std::string>& items) override;
+    void count(std::string_view name, std::size_t value) override;
+
+private:
+    bool matchesLeaf(std::string_view name) const;
+    std::string head_, rest_;
+    std::optional<std::size_t> index_;
+    bool valid_ = true;
+    std::string text_;
+    Outcome outcome_ = Outcome::NotFound;
+};
+
+template <class Root>
+PathSetter::Outcome SetPath(Root& root, std::string_view path, std::string text) {
+    PathSetter s(path, std::move(text));
+    root.reflect(s);
+    return s.outcome();
 }
 
 }  // namespace forms

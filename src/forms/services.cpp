@@ -41,6 +41,7 @@ double ScriptedRandom::Rnd() {
         queued_.pop_front();
         return v;
     }
+    if (strict_) throw NoRandomQueued();
     return std::generate_canonical<double, 53>(engine_);
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/picture.h"
@@ -98,17 +99,29 @@ Bitmap DecodePicture(const unsigned char* data, std::size_t size, const std::str
 
 // Plays queued values first, then a seeded generator. Randomize leaves the
 // script alone: scripted runs are exact.
+struct NoRandomQueued : std::runtime_error {
+    NoRandomQueued() : std::runtime_error("no random value queued") {}
+};
+
+// Plays queued values first, then draws from a seeded generator; in strict
+// mode a draw with nothing queued throws NoRandomQueued instead. Reseeds
+// from the time of day are only counted: a script must stay repeatable.
 class ScriptedRandom : public Random {
 public:
     void queue(double value) { queued_.push_back(value); }
     void seed(std::uint64_t seed) { engine_.seed(seed); }
+    void setStrict(bool on) { strict_ = on; }
     std::size_t left() const { return queued_.size(); }
+    // The reseeds since the last call.
+    std::size_t takeReseeds() { return std::exchange(reseeds_, 0); }
     double Rnd() override;
-    void Randomize() override {}
+    void Randomize() override { ++reseeds_; }
 
 private:
     std::deque<double> queued_;
     std::mt19937_64 engine_{1};
+    bool strict_ = false;
+    std::size_t reseeds_ = 0;
 };
 
 struct NoAnswerQueued : std::runtime_error {

@@ -70,4 +70,13 @@ void TimerQueue::stopAll() {
     for (Timer* t : timers_) t->enabled_ = false;
 }
 
+void Timer::reflect(VarVisitor& v) {
+    bool on = enabled_;
+    v.field("Enabled", on);
+    long long interval = interval_;
+    v.field("Interval", interval);
+    if (interval != interval_) setInterval(int(interval));
+    if (on != enabled_) setEnabled(on);
+}
+
 }  // namespace forms

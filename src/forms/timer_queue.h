@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "forms/reflect.h"
+
 namespace forms {
 
 class TimerQueue;
@@ -36,6 +38,11 @@ public:
 
     // For inspection: the virtual time of the next tick, if one is due.
     std::optional<std::int64_t> due() const;
+    // Creation order: among ticks due at the same time, the lower goes first.
+    std::uint64_t order() const { return order_; }
+
+    // Enabled and Interval by name; setting them acts as the setters do.
+    void reflect(VarVisitor& v);
 
 private:
     friend class TimerQueue;

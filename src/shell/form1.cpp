@@ -97,4 +97,9 @@ void Form1::QueryClose() {
     Label5_Click();
 }
 
+void Form1::takeStockPicture(std::string_view tag, const forms::Bitmap& p) {
+    if (tag == "base(mini)") Butt_base.setPicture(p);
+    else if (tag == "back1") Image1.setPicture(p);
+}
+
 }  // namespace klev

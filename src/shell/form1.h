@@ -11,6 +11,9 @@ class Game;
 class Form1 : public forms::Form {
 public:
     static constexpr const char* Name = "Form1";
+    // The stock pictures this window shows, by tag.
+    static constexpr const char* StockTags[] = {"base(mini)", "back1"};
+    void takeStockPicture(std::string_view tag, const forms::Bitmap& p) override;
     explicit Form1(Game& game);
 
     forms::Control& Image1;    // background

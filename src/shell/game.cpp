@@ -31,7 +31,8 @@ bool Game::knowsWindow(std::string_view name) const {
 }
 
 std::filesystem::path Game::path(std::string_view gamePath) const {
-    return data::Resolve(config.gameFolder, gamePath);
+    return data::Resolve(data::IsPlayerFile(gamePath) && !config.playerFolder.empty() ? config.playerFolder : config.gameFolder,
+                         gamePath);
 }
 
 std::string Game::numberText(double value) const { return data::NumberText(value, config.decimalSeparator); }

@@ -29,6 +29,9 @@ struct GameConfig {
     std::filesystem::path gameFolder;
     // Stands for the operating system's folder of the first-run marker.
     std::filesystem::path systemFolder;
+    // When set, what the game writes ("\Saves\...", "\Data\rec.cfg", "\conf.cfg")
+    // lives here instead of in the game folder, which is then only read.
+    std::filesystem::path playerFolder;
     char decimalSeparator = ',';
     int versionMajor = 0, versionMinor = 0, versionRevision = 0;
 };
@@ -41,6 +44,7 @@ class Game;
 struct WindowKind {
     const char* name;
     std::unique_ptr<forms::Form> (*make)(Game&);
+    std::span<const char* const> stockTags;  // the stock pictures it shows
 };
 using WindowTable = std::span<const WindowKind>;
 
@@ -73,6 +77,8 @@ public:
     forms::Form* formByName(std::string_view name);
     // Whether `name` is a window of the game, without creating it.
     bool knowsWindow(std::string_view name) const;
+    // Every kind of window the game knows, in the table's order.
+    WindowTable windowKinds() const { return kinds_; }
     // Windows created so far, in creation order.
     const std::vector<forms::Form*>& createdForms() const { return created_; }
 

@@ -4,11 +4,6 @@
 #include <functional>
 #include <system_error>
 
-#include "bar/kafe.h"
-#include "base/base_form.h"
-#include "base/fish_ocenka.h"
-#include "base/fishery.h"
-#include "base/records_form.h"
 #include "base/shop_fr.h"
 #include "data/catalog_files.h"
 #include "data/game_folder.h"
@@ -23,9 +18,6 @@
 #include "shell/game.h"
 #include "shell/save_game.h"
 #include "shell/source.h"
-#include "tournaments/desk.h"
-#include "tournaments/tour_form.h"
-#include "tournaments/tur_result.h"
 
 namespace klev {
 
@@ -152,33 +144,14 @@ void LoadPictures(Game& game) {
 }
 
 void AssignBasePictures(Game& game) {
+    // Each tag belongs to one window; a window is made when the stock first
+    // holds a picture for it, in stock order.
     Source& source = game.window<Source>();
-    struct Target {
-        const char* tag;
-        std::function<void(const forms::Bitmap&)> give;
-    };
-    const Target targets[] = {
-        {"base(mini)", [&](const forms::Bitmap& p) { game.window<Form1>().Butt_base.setPicture(p); }},
-        {"back1", [&](const forms::Bitmap& p) { game.window<Form1>().Image1.setPicture(p); }},
-        {"base", [&](const forms::Bitmap& p) { game.window<Base>().Picture = p; }},
-        {"but_shop1", [&](const forms::Bitmap& p) { game.window<Base>().But_shop.setPicture(p); }},
-        {"butt_pub", [&](const forms::Bitmap& p) { game.window<Base>().but_pub.setPicture(p); }},
-        {"but_fishery", [&](const forms::Bitmap& p) { game.window<Base>().but_fishery.setPicture(p); }},
-        {"but_oc", [&](const forms::Bitmap& p) { game.window<Base>().but_oc.setPicture(p); }},
-        {"order", [&](const forms::Bitmap& p) { game.window<Base>().But_Order.setPicture(p); }},
-        {"bar", [&](const forms::Bitmap& p) { game.window<Kafe>().Picture = p; }},
-        {"pubcrew", [&](const forms::Bitmap& p) { game.window<Kafe>().Image1.setPicture(p); }},
-        {"fishery_background", [&](const forms::Bitmap& p) { game.window<Fishery>().Picture = p; }},
-        {"vsy", [&](const forms::Bitmap& p) { game.window<Fish_Ocenka>().Picture = p; }},
-        {"wood", [&](const forms::Bitmap& p) { game.window<Desk>().Picture = p; }},
-        {"tourinfo", [&](const forms::Bitmap& p) { game.window<Tour_Form>().Picture = p; }},
-        {"kubok", [&](const forms::Bitmap& p) { game.window<Tur_Result>().Image1.setPicture(p); }},
-        {"wood2", [&](const forms::Bitmap& p) { game.window<Records>().Picture = p; }},
-    };
     for (Long i = 1; i <= game.loaded.PictureCount; ++i) {
         const forms::Control& member = source.Pic[int(i)];
-        for (const Target& t : targets)
-            if (member.Tag == t.tag) t.give(member.picture());
+        for (const WindowKind& kind : game.windowKinds())
+            for (const char* tag : kind.stockTags)
+                if (member.Tag == tag) game.formByName(kind.name)->takeStockPicture(tag, member.picture());
     }
 }
 
@@ -195,16 +168,15 @@ void LoadSpecies(Game& game) {
 
 void LoadCatalogs(Game& game) {
     ShopFr& shop = game.window<ShopFr>();
-    auto load = [&](auto reader, const char* name, std::vector<TackleItem>& catalog, forms::Control& list) {
+    auto load = [&](auto reader, const char* name, std::vector<TackleItem>& catalog) {
         const std::string shown = std::string("\\Data\\Dev\\") + name;
-        data::Catalog c = reader(game.path(shown), shown, game.sep());
-        catalog = std::move(c.items);
-        for (std::string& text : c.listTexts) list.addItem(std::move(text));
+        catalog = reader(game.path(shown), shown, game.sep()).items;
     };
-    load(data::ReadRodCatalog, "Sp.cfg", game.loaded.RodCatalog, shop.List_Sp);
-    load(data::ReadLineCatalog, "lsk.cfg", game.loaded.LineCatalog, shop.List_Leska);
-    load(data::ReadBaitCatalog, "nas.cfg", game.loaded.BaitCatalog, shop.List_Nas);
-    load(data::ReadLureCatalog, "bls.cfg", game.loaded.LureCatalog, shop.List_Bles);
+    load(data::ReadRodCatalog, "Sp.cfg", game.loaded.RodCatalog);
+    load(data::ReadLineCatalog, "lsk.cfg", game.loaded.LineCatalog);
+    load(data::ReadBaitCatalog, "nas.cfg", game.loaded.BaitCatalog);
+    load(data::ReadLureCatalog, "bls.cfg", game.loaded.LureCatalog);
+    shop.ShowCatalogs();
 }
 
 void LoadMaps(Game& game) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "data/game_folder.h"
 #include "shell/game.h"
 
 namespace klev {
@@ -12,6 +13,35 @@ std::filesystem::path ExecutableFolder() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::current_path() : exe.parent_path();
+}
+
+std::filesystem::path InstalledDataFolder() {
+    const std::filesystem::path exe = ExecutableFolder();
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(data::Resolve(exe, "\\conf.cfg"), ec)) return exe;
+    return exe.parent_path() / "share" / "klevnitsa";
+}
+
+std::filesystem::path PlayerDataFolder() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::filesystem::path(xdg) / "klevnitsa";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::filesystem::path(home) / ".local" / "share" / "klevnitsa";
+    return std::filesystem::temp_directory_path() / "klevnitsa";
+}
+
+bool SeedPlayerFolder(const std::filesystem::path& game, const std::filesystem::path& player) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::create_directories(player / "Saves", ec);
+    bool ok = fs::is_directory(player / "Saves", ec);
+    for (const char* file : {"\\conf.cfg", "\\Data\\rec.cfg"}) {
+        const fs::path mine = data::Resolve(player, file);
+        if (fs::exists(mine, ec)) continue;
+        fs::create_directories(mine.parent_path(), ec);
+        // copy_file with the default options never replaces a file.
+        ok = fs::copy_file(data::Resolve(game, file), mine, ec) && ok;
+    }
+    return ok;
 }
 
 std::filesystem::path DefaultSystemFolder() {

@@ -13,4 +13,8 @@ Desk::Desk(Game& game)
     Height = 7200;
 }
 
+void Desk::takeStockPicture(std::string_view tag, const forms::Bitmap& p) {
+    if (tag == "wood") Picture = p;
+}
+
 }  // namespace klev

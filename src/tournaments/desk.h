@@ -10,6 +10,9 @@ class Game;
 class Desk : public forms::Form {
 public:
     static constexpr const char* Name = "Desk";
+    // The stock pictures this window shows, by tag.
+    static constexpr const char* StockTags[] = {"wood"};
+    void takeStockPicture(std::string_view tag, const forms::Bitmap& p) override;
     explicit Desk(Game& game);
 
 

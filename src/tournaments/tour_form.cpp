@@ -13,4 +13,8 @@ Tour_Form::Tour_Form(Game& game)
     Height = 7200;
 }
 
+void Tour_Form::takeStockPicture(std::string_view tag, const forms::Bitmap& p) {
+    if (tag == "tourinfo") Picture = p;
+}
+
 }  // namespace klev

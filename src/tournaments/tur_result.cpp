@@ -13,4 +13,8 @@ Tur_Result::Tur_Result(Game& game)
     Height = 7200;
 }
 
+void Tur_Result::takeStockPicture(std::string_view tag, const forms::Bitmap& p) {
+    if (tag == "kubok") Image1.setPicture(p);
+}
+
 }  // namespace klev

@@ -14,6 +14,8 @@
 //                                random moments); then the system's generator
 // A member of a control array is NAME(i). Blank lines and lines starting
 // with '#' are skipped; a faulty line is reported on stderr and skipped.
+// The input commands are parsed and checked as the driver does it
+// (app/input_command.h).
 
 #include <QObject>
 #include <QTimer>
@@ -48,8 +50,6 @@ public:
 
 private:
     void step();
-    forms::Form& form(const std::string& name) const;
-    forms::Control& control(const std::string& formDotControl, forms::Form** form) const;
 
     GameHost& host_;
     std::vector<std::string> lines_;

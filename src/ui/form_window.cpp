@@ -1,6 +1,7 @@
 #include "ui/form_window.h"
 
 #include <QCloseEvent>
+#include <QGraphicsProxyWidget>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -25,12 +26,15 @@ FormWindow::~FormWindow() = default;
 
 bool FormWindow::sync() {
     if (!form_.Visible) {
+        shown_ = false;
         if (isVisible()) hide();
         return false;
     }
     syncFrame();
     syncViews();
-    if (isVisible()) return false;
+    // Embedded on the stage, a window may count as visible before it was
+    // ever shown: what counts is whether it was shown since its form showed.
+    if (std::exchange(shown_, true) && isVisible()) return false;
     if (!placed_) placeOnScreen();
     show();
     // Keys go to the form unless a text box or combo box holds the focus.
@@ -57,6 +61,8 @@ void FormWindow::syncFrame() {
 
 void FormWindow::placeOnScreen() {
     placed_ = true;
+    // On the stage the stage places the form.
+    if (graphicsProxyWidget()) return;
     // A window without a caption is a splash or a picture: no title bar.
     if (form_.Caption.empty()) setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -184,9 +190,18 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         args.code = vk;
         if (!send(forms::Event::KeyDown, "", args)) return;
     }
-    if (const int code = CharCodeOf(*event); code >= 0) {
+    if (int code = CharCodeOf(*event); code >= 0) {
+        if (keysByPosition_) code = PositionalCharCode(VirtualKeyOf(*event), code);
         args.code = code;
-        send(forms::Event::KeyPress, "", args);
+        if (!send(forms::Event::KeyPress, "", args)) return;
+    }
+    if (event->isAutoRepeat() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return;
+    const int vk = VirtualKeyOf(*event);
+    for (const auto& [key, control] : shortcuts_) {
+        if (key != vk) continue;
+        // The control is clicked only where the mouse could click it.
+        const forms::Control* c = form_.find(control);
+        if (c && c->Visible && c->Enabled && form_.Visible) send(forms::Event::Click, control, {});
     }
 }
 

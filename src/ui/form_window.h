@@ -46,6 +46,13 @@ public:
     ControlView* view(const std::string& fullName) const;
     const std::vector<ControlView*>& views() const { return views_; }
 
+    // Keys by position: letter keys type the lower-case Latin letter of the
+    // physical key whatever the layout or Caps Lock (off unless set).
+    void setKeysByPosition(bool on) { keysByPosition_ = on; }
+    // Key shortcuts: a letter key (virtual key code) clicks a control of the
+    // form, as the mouse would, when the control is visible and enabled.
+    void setShortcuts(std::vector<std::pair<int, std::string>> shortcuts) { shortcuts_ = std::move(shortcuts); }
+
     // From the views: an event on one of the form's controls.
     bool send(forms::Event event, const std::string& control, const forms::EventArgs& args);
 
@@ -75,6 +82,9 @@ private:
     bool built_ = false;
     bool placed_ = false;
     bool afterDoubleClick_ = false;
+    bool keysByPosition_ = false;
+    bool shown_ = false;
+    std::vector<std::pair<int, std::string>> shortcuts_;
     unsigned long generation_ = 0;
     std::string caption_;
     QSize size_;

@@ -8,7 +8,20 @@
 
 namespace ui {
 
-GameHost::GameHost(klev::Game& game, Clock clock) : game_(game), clock_(std::move(clock)) {
+namespace {
+
+// The keys the scene's help panel lists: each clicks the scene's icon for it
+// (M the map, I the things, F the caught fish), refusals and all.
+const std::vector<std::pair<int, std::string>> kSceneShortcuts = {{'M', "Image2"}, {'I', "Image3"}, {'F', "Image4"}};
+
+}  // namespace
+
+GameHost::GameHost(klev::Game& game, Clock clock, Settings settings)
+    : game_(game), clock_(std::move(clock)), settings_(std::move(settings)), stage_(settings_) {
+    stage_.onClose([this] {
+        if (FormWindow* top = stage_.front()) closeRequested(top->form());
+    });
+    stage_.onSettings([this] { openSettings(); });
     pumpTimer_.setSingleShot(true);
     pumpTimer_.setTimerType(Qt::PreciseTimer);
     connect(&pumpTimer_, &QTimer::timeout, this, &GameHost::pump);
@@ -83,15 +96,40 @@ std::optional<std::int64_t> GameHost::armedFor() const {
 void GameHost::syncAll() {
     if (finished_) return;
     const auto& forms = game_.createdForms();
-    for (std::size_t i = windows_.size(); i < forms.size(); ++i)
-        windows_.push_back(std::make_unique<FormWindow>(*forms[i], *this, pictures_));
+    for (std::size_t i = windows_.size(); i < forms.size(); ++i) {
+        auto& w = windows_.emplace_back(std::make_unique<FormWindow>(*forms[i], *this, pictures_));
+        configure(*w);
+        stage_.add(*w);
+    }
     std::vector<FormWindow*> shown;
     for (const auto& w : windows_)
         if (w->sync()) shown.push_back(w.get());
-    for (FormWindow* w : shown) {
-        w->raise();
-        w->activateWindow();
-    }
+    for (FormWindow* w : shown) stage_.bringToFront(*w);
+    stage_.refresh();
+}
+
+void GameHost::configure(FormWindow& window) const {
+    window.setKeysByPosition(settings_.keysByPosition);
+    if (window.form().name() == "SceneForm") window.setShortcuts(kSceneShortcuts);
+}
+
+void GameHost::applySettings(const Settings& settings) {
+    settings_ = settings;
+    for (const auto& w : windows_) configure(*w);
+    stage_.applySettings();
+    settings_.save();
+    if (onSettings_) onSettings_(settings_);
+}
+
+void GameHost::openSettings() {
+    if (finished_) return;
+    SettingsDialog dialog(settings_, &stage_);
+    // The game waits while the dialog is open, as for its own dialogs.
+    ++depth_;
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    --depth_;
+    if (chosen) applySettings(dialog.values());
+    if (depth_ == 0 && !finished_) afterEntry();
 }
 
 bool GameHost::deliver(forms::Form& form, forms::Event event, const std::string& control,
@@ -122,6 +160,7 @@ void GameHost::fail(const std::string& message) {
     game_.timers.stopAll();
     pumpTimer_.stop();
     for (const auto& w : windows_) w->hide();
+    stage_.hide();
     try {
         game_.services.dialogs.MsgBox(message, forms::MessageIcon::Error, "Клевница 2");
     } catch (...) {
@@ -138,6 +177,8 @@ void GameHost::finish(int code) {
     game_.timers.stopAll();
     pumpTimer_.stop();
     for (const auto& w : windows_) w->hide();
+    stage_.remember();
+    stage_.hide();
     emit ended(code);
 }
 

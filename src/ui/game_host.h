@@ -17,6 +17,8 @@
 
 #include "ui/form_window.h"
 #include "ui/picture_cache.h"
+#include "ui/settings.h"
+#include "ui/stage.h"
 
 namespace klev {
 class Game;
@@ -31,7 +33,8 @@ public:
     using Clock = std::function<std::int64_t()>;
 
     // Without a clock, real time from a QElapsedTimer started by start().
-    explicit GameHost(klev::Game& game, Clock clock = {});
+    // Every window goes onto one stage; `settings` are the player's.
+    explicit GameHost(klev::Game& game, Clock clock = {}, Settings settings = {});
     ~GameHost() override;
 
     // Starts the game (its first window shows) and the timer pump.
@@ -54,6 +57,16 @@ public:
     FormWindow* window(const forms::Form& form) const;
     FormWindow* window(const std::string& formName) const;
     klev::Game& game() const { return game_; }
+    Stage& stage() { return stage_; }
+    const Settings& settings() const { return settings_; }
+
+    // Takes new settings: the stage's scale, keys by position, and what
+    // onSettings adds (the sound); stores them.
+    void applySettings(const Settings& settings);
+    // The settings dialog over the stage (F2, the stage's context menu).
+    void openSettings();
+    // Called with the settings whenever they are applied.
+    void onSettings(std::function<void(const Settings&)> hook) { onSettings_ = std::move(hook); }
 
     // Ends the run now with `code`, whatever the game is doing; nothing is saved.
     void endRun(int code);
@@ -77,6 +90,7 @@ private:
     void fail(const std::string& message);
     void finish(int code);
     void afterEntry();
+    void configure(FormWindow& window) const;
 
     klev::Game& game_;
     Clock clock_;
@@ -84,7 +98,10 @@ private:
     QTimer pumpTimer_;
     std::optional<std::int64_t> armedFor_;
     PictureCache pictures_;
+    Settings settings_;
+    std::function<void(const Settings&)> onSettings_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
+    Stage stage_;  // after the windows: it lets them go before they go
     int depth_ = 0;
     bool finished_ = false;
     int exitCode_ = 0;

@@ -128,4 +128,12 @@ int CharCodeOf(const QKeyEvent& event) {
     return data::Cp1251Code(std::string_view(utf8.constData(), std::size_t(utf8.size())));
 }
 
+int PositionalCharCode(int vk, int code) {
+    if (vk < 'A' || vk > 'Z') return code;
+    // Windows-1251 letters: Latin A-Z and a-z, Cyrillic 192-255, Ё 168 and ё 184.
+    const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code >= 192 ||
+                        code == 168 || code == 184;
+    return letter ? vk - 'A' + 'a' : code;
+}
+
 }  // namespace ui

@@ -25,4 +25,9 @@ int VirtualKeyFromQtKey(int key, Qt::KeyboardModifiers modifiers);
 // types no character (arrows, function keys, Delete ...).
 int CharCodeOf(const QKeyEvent& event);
 
+// Keys by position: the character code a letter key types, made the lower-case
+// Latin letter of the physical key (`vk` 'A'..'Z') whatever the layout or Caps
+// Lock, so "ч" or "X" on the X key types 120. Other keys keep `code`.
+int PositionalCharCode(int vk, int code);
+
 }  // namespace ui

@@ -1,4 +1,13 @@
-// Klevnitsa on the desktop. The game folder is the folder of the executable.
+// Klevnitsa on the desktop.
+//
+//   klevnitsa                      the game's data is read from the folder of
+//                                  the executable (or the installed data
+//                                  folder) and never written; saves, the
+//                                  records book, conf.cfg and the first-run
+//                                  marker live in the player's data folder
+//                                  ($XDG_DATA_HOME/klevnitsa), seeded on
+//                                  first start
+//   klevnitsa --game-folder DIR    everything in DIR, read and written
 //
 // Two environment variables serve unattended runs (screenshots, benchmarks):
 // KLEV_AUTOPLAY_NAME answers the first input box (the player's name), and
@@ -6,7 +15,10 @@
 // (see ui/autoplay.h).
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
+#include <QLoggingCategory>
+#include <QMessageBox>
 #include <cstdlib>
 #include <deque>
 #include <memory>
@@ -18,6 +30,7 @@
 #include "ui/autoplay.h"
 #include "ui/game_host.h"
 #include "ui/qt_services.h"
+#include "ui/settings.h"
 
 namespace {
 
@@ -25,14 +38,6 @@ char DecimalSeparator() {
     const QString point = QLocale::system().decimalPoint();
     if (point.size() == 1 && point.at(0).unicode() < 128) return char(point.at(0).unicode());
     return klev::UserDecimalSeparator();
-}
-
-klev::GameConfig Config() {
-    klev::GameConfig config = klev::DefaultVersion({});
-    config.gameFolder = klev::ExecutableFolder();
-    config.systemFolder = klev::DefaultSystemFolder();
-    config.decimalSeparator = DecimalSeparator();
-    return config;
 }
 
 // The system's generator, with the values an autoplay script queues drawn
@@ -58,10 +63,38 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Клевница 2");
+    QApplication::setApplicationName("klevnitsa");
+    QApplication::setApplicationDisplayName("Клевница 2");
+    QApplication::setDesktopFileName("klevnitsa");
     // Windows come and go as the game says; only the game ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::LoadRussianTranslation(app);
+
+    QCommandLineParser options;
+    options.setApplicationDescription("Клевница 2 — рыбалка");
+    options.addHelpOption();
+    const QCommandLineOption gameFolder("game-folder", "Всё в папке игры DIR: данные, сохранения, рекорды.", "DIR");
+    options.addOption(gameFolder);
+    options.process(app);
+
+    klev::GameConfig config = klev::DefaultVersion({});
+    config.decimalSeparator = DecimalSeparator();
+    if (options.isSet(gameFolder)) {
+        config.gameFolder = options.value(gameFolder).toStdString();
+        config.systemFolder = klev::DefaultSystemFolder();
+    } else {
+        config.gameFolder = klev::InstalledDataFolder();
+        config.playerFolder = klev::PlayerDataFolder();
+        config.systemFolder = config.playerFolder;
+        // A folder that cannot be made shows as the game's own "Path not found".
+        klev::SeedPlayerFolder(config.gameFolder, config.playerFolder);
+    }
+
+    // Without a sound output the game plays silently: one line says so, and
+    // the multimedia backend's own warnings stay out of the terminal.
+    QLoggingCategory::setFilterRules("qt.multimedia*=false");
+    if (ui::QtWavePlayer::HasAudioOutput()) QLoggingCategory::setFilterRules({});
+    else qInfo("klevnitsa: no sound output, playing silently");
 
     forms::SystemClock clock;
     forms::SystemRandom systemRandom(clock);
@@ -71,8 +104,12 @@ int main(int argc, char** argv) {
     ui::QtWavePlayer wave;
     if (const char* name = std::getenv("KLEV_AUTOPLAY_NAME"); name && *name) dialogs.queueAnswer(name);
 
-    klev::Game game(Config(), klev::Services{random, dialogs, wave, pictures, clock}, klev::GameWindows());
-    ui::GameHost host(game);
+    const ui::Settings settings = ui::Settings::load();
+    wave.setVolume(settings.volume, settings.muted);
+    klev::Game game(config, klev::Services{random, dialogs, wave, pictures, clock}, klev::GameWindows());
+    ui::GameHost host(game, {}, settings);
+    host.onSettings([&wave](const ui::Settings& s) { wave.setVolume(s.volume, s.muted); });
+    dialogs.setParent(&host.stage());
     dialogs.setBeforeModal([&host] { host.syncAll(); });
     QObject::connect(&host, &ui::GameHost::ended, &app, [](int code) { QCoreApplication::exit(code); });
 

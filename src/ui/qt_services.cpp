@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLibraryInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QTranslator>
 #include <QUrl>
+#include <algorithm>
 
 namespace ui {
 
@@ -35,7 +38,7 @@ std::optional<std::string> QtDialogs::InputBox(const std::string& prompt, const 
     if (beforeModal_) beforeModal_();
     bool ok = false;
     const QString text =
-        QInputDialog::getText(nullptr, Text(title), Text(prompt), QLineEdit::Normal, Text(defaultText), &ok);
+        QInputDialog::getText(parent_, Text(title), Text(prompt), QLineEdit::Normal, Text(defaultText), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
 }
@@ -45,7 +48,7 @@ void QtDialogs::MsgBox(const std::string& text, forms::MessageIcon icon, const s
     const QMessageBox::Icon shown = icon == forms::MessageIcon::Error         ? QMessageBox::Critical
                                     : icon == forms::MessageIcon::Information ? QMessageBox::Information
                                                                               : QMessageBox::NoIcon;
-    QMessageBox box(shown, Text(title), Text(text), QMessageBox::Ok);
+    QMessageBox box(shown, Text(title), Text(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -62,9 +65,21 @@ void QtWavePlayer::Open(const std::filesystem::path& file) {
     opened_ = std::filesystem::is_regular_file(file, ec) ? file : std::filesystem::path();
 }
 
+bool QtWavePlayer::HasAudioOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }
+
+void QtWavePlayer::setVolume(int volume, bool muted) {
+    volume_ = float(std::clamp(volume, 0, 100)) / 100.0f;
+    muted_ = muted;
+    if (effect_) effect_->setVolume(muted_ ? 0.0f : volume_);
+    if (muted_ && effect_) effect_->stop();
+}
+
 void QtWavePlayer::Play() {
-    if (opened_.empty()) return;
+    if (opened_.empty() || muted_) return;
+    if (output_ < 0) output_ = HasAudioOutput() ? 1 : 0;
+    if (output_ == 0) return;
     if (!effect_) effect_ = std::make_unique<QSoundEffect>();
+    effect_->setVolume(volume_);
     effect_->stop();
     effect_->setSource(QUrl::fromLocalFile(QString::fromStdString(opened_.string())));
     effect_->play();

@@ -13,6 +13,7 @@
 
 class QApplication;
 class QSoundEffect;
+class QWidget;
 
 namespace ui {
 
@@ -29,12 +30,15 @@ public:
     // Runs before a dialog opens, so the windows show what the game did up to
     // this moment (a window hidden just before the question goes first).
     void setBeforeModal(std::function<void()> hook) { beforeModal_ = std::move(hook); }
+    // The window the dialogs open over (none: free-standing).
+    void setParent(QWidget* parent) { parent_ = parent; }
     // Answers the next input box without showing it (unattended runs).
     void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
 
 private:
     std::function<void()> beforeModal_;
     std::deque<std::string> answers_;
+    QWidget* parent_ = nullptr;
 };
 
 // One sound at a time through QSoundEffect. Without an audio device, or for
@@ -47,12 +51,21 @@ public:
     void Open(const std::filesystem::path& file) override;
     void Play() override;
 
+    // Volume 0..100; muted plays nothing.
+    void setVolume(int volume, bool muted);
+    // Whether the machine has a sound output at all; without one nothing is
+    // played (and nothing is said about it beyond one line at start).
+    static bool HasAudioOutput();
+
     // The file opened last, if it exists (for inspection).
     const std::filesystem::path& opened() const { return opened_; }
 
 private:
     std::unique_ptr<QSoundEffect> effect_;  // made when the first sound plays
     std::filesystem::path opened_;
+    float volume_ = 1.0f;
+    bool muted_ = false;
+    int output_ = -1;  // whether there is a sound output: -1 not asked yet
 };
 
 }  // namespace ui

@@ -44,10 +44,11 @@ struct Hosted {
         if (!v) throw std::runtime_error("no view " + form + "." + control);
         return *v;
     }
+    // Clicks where the player sees the control: on the stage.
     void clickOn(const std::string& form, const std::string& control) {
         ControlView& v = view(form, control);
-        const QPoint at = v.mapTo(&window(form), v.rect().center());
-        QTest::mouseClick(window(form).windowHandle(), Qt::LeftButton, {}, at);
+        const QPoint at = host.stage().toViewport(v, v.rect().center());
+        QTest::mouseClick(host.stage().viewport(), Qt::LeftButton, {}, at);
     }
     TestGame t;
     std::int64_t now = 0;

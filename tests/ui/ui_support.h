@@ -3,7 +3,9 @@
 // model built in the test, and a recorder of the events a window sends.
 
 #include <QApplication>
+#include <QDir>
 #include <QImage>
+#include <QSettings>
 #include <cstdlib>
 #include <functional>
 #include <ostream>
@@ -31,7 +33,15 @@ inline QApplication& App() {
     if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Never destroyed: a QApplication torn down among the static objects at
     // exit outlives parts of Qt it needs.
-    static QApplication* app = new QApplication(argc, argv);
+    static QApplication* app = [] {
+        auto* made = new QApplication(argc, argv);
+        // The player's settings of a test run go to a folder of its own.
+        const QString settings =
+            QDir::temp().filePath(QString("klev_ui_tests_settings_%1").arg(QCoreApplication::applicationPid()));
+        QDir(settings).removeRecursively();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
+        return made;
+    }();
     return *app;
 }
 
