@@ -37,6 +37,11 @@ shots=(
   "duel_setup     7   wait 2600;click Form1.Butt_base;click Base.but_pub;wait 1800;click Kafe.But_Duel;click Kafe.Lb_Select(3);move Duel_Select.Label4"
   "duel_scene     12  wait 2600;click Form1.Butt_base;click Base.but_pub;wait 1800;click Kafe.But_Duel;click Kafe.Lb_Select(3);click Duel_Select.Label4;rnd 0 0.15 0.1 0.5 0.5 0.5 0 0.15 0.5 0.9 0.9 0.9 0 0.15 0.9 0.2 0.5 0.5;click Form1.PScene(1)"
   "duel_result    112 wait 2600;click Form1.Butt_base;click Base.but_pub;wait 1800;click Kafe.But_Duel;click Kafe.Lb_Select(3);settext Duel_Select.Duel_T колличество;click Duel_Select.Label4;rnd 0 0.15 0.1 0.5 0.5 0.5 0 0.15 0.5 0.9 0.9 0.9;click Form1.PScene(1)"
+  # The first tournament opens 300 s after the map shows: these take minutes.
+  "tournament_board   306 wait 3000;click Form1.Butt_base;click Base.But_Order;wait 299000;move Desk.Tour_Info"
+  "tournament_entry   308 wait 3000;click Form1.Butt_base;click Base.But_Order;wait 299000;click Desk.Tour_Info"
+  "tournament_scene   345 wait 3000;click Form1.Butt_base;click Base.But_Order;wait 299000;click Desk.Tour_Info;click Tour_Form.Label3"
+  "tournament_result  608 wait 3000;click Form1.Butt_base;click Base.But_Order;wait 299000;click Desk.Tour_Info;click Tour_Form.Label3"
 )
 for entry in "${shots[@]}"; do
     read -r name seconds commands <<< "$entry"

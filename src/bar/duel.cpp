@@ -8,7 +8,7 @@
 #include "data/numbers.h"
 #include "model/fatal_error.h"
 #include "scene/scene_form.h"
-#include "shell/form1.h"
+#include "mainscreen/form1.h"
 #include "shell/game.h"
 
 namespace klev {

@@ -8,7 +8,7 @@
 #include "bar/shop_buy_food.h"
 #include "data/numbers.h"
 #include "scene/scene_form.h"
-#include "shell/form1.h"
+#include "mainscreen/form1.h"
 #include "shell/game.h"
 #include "shell/source.h"
 

@@ -4,7 +4,6 @@
 #include "base/shop_fr.h"
 #include "base/shop_rules.h"
 #include "data/numbers.h"
-#include "shell/functions.h"
 #include "shell/game.h"
 
 namespace klev {

@@ -55,4 +55,10 @@ forms::Bitmap LoadItemPicture(Game& game, const std::string& gamePath) {
     }
 }
 
+void UpdateRodVisibility(Game& game) {
+    // The scene is reached by name: the inventory sits below the scene,
+    // which opens it.
+    game.form("SceneForm").find("Speening")->Visible = game.save.RodSlot != 0;
+}
+
 }  // namespace klev

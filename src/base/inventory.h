@@ -22,4 +22,7 @@ void OpenInventoryFromScene(Game& game);
 // the item can still be bought and chosen.
 forms::Bitmap LoadItemPicture(Game& game, const std::string& gamePath);
 
+// Shows the scene's rod picture when a rod is in use, hides it otherwise.
+void UpdateRodVisibility(Game& game);
+
 }  // namespace klev

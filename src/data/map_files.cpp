@@ -31,6 +31,10 @@ klev::MapInfo ReadMapFile(const std::filesystem::path& file, const std::string& 
     return map;
 }
 
+std::string PlaceFolder(const std::string& mapFolder, klev::Long place) {
+    return "\\Data\\Maps\\" + mapFolder + "\\Loc" + std::to_string(place);
+}
+
 PlaceConfig ReadPlaceConfig(const std::filesystem::path& file, const std::string& shownName,
                             const std::vector<klev::FishRecord>& species, char sep) {
     TextReader r(file, shownName);

@@ -16,6 +16,10 @@ std::vector<std::string> ReadMapList(const std::filesystem::path& file, const st
 // Title and places of one map; Folder and PictureIndex are left to the caller.
 klev::MapInfo ReadMapFile(const std::filesystem::path& file, const std::string& shownName, char sep);
 
+// The folder of place `place` of the map in `mapFolder`, as the game builds
+// it: "\Data\Maps\" + folder + "\Loc" + place.
+std::string PlaceFolder(const std::string& mapFolder, klev::Long place);
+
 struct PlaceConfig {
     klev::Long shoreLineY = 0;
     klev::Long castLineY = 0;

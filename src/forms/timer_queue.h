@@ -35,6 +35,9 @@ public:
     int interval() const { return interval_; }
     void setEnabled(bool on);
     void setInterval(int ms);
+    // What a tick runs, for a window whose timer drives a rule of a
+    // subsystem above the window (set where the window is made).
+    void setOnTick(std::function<void()> onTick) { onTick_ = std::move(onTick); }
 
     // For inspection: the virtual time of the next tick, if one is due.
     std::optional<std::int64_t> due() const;

@@ -143,6 +143,7 @@ void TournamentState::reflect(forms::VarVisitor& v) {
     v.field("TournamentTimeLeft", TournamentTimeLeft);
     v.records("TournamentFishList", TournamentFishList);
     v.count("TournamentFishCount", TournamentFishList.size());
+    v.field("TournamentOffered", TournamentOffered);
 }
 
 void GameState::reflect(forms::VarVisitor& v) {

@@ -154,6 +154,8 @@ struct TournamentState {
     bool InTournament = false;
     Long TournamentTimeLeft = 0;
     std::vector<PlaceFishEntry> TournamentFishList;
+    // An offer is up on the notice board: opened and not yet withdrawn or taken.
+    bool TournamentOffered = false;
 
     void reflect(forms::VarVisitor& v);
 };

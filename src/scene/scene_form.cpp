@@ -3,7 +3,6 @@
 #include <iterator>
 #include <utility>
 
-#include "bar/duel.h"
 #include "base/catch_functions.h"
 #include "base/inventory.h"
 #include "scene/breakage.h"
@@ -12,7 +11,6 @@
 #include "scene/groundbait.h"
 #include "scene/rod.h"
 #include "scene/tackle.h"
-#include "shell/form1.h"
 #include "shell/game.h"
 #include "shell/save_game.h"
 #include "shell/sound.h"
@@ -73,7 +71,7 @@ SceneForm::SceneForm(Game& game)
       Speening(add(Kind::Image, "Speening", 6000, 1200, 3000, 4500)),
       popl(array(Kind::Shape, "popl", 5640, 2640, 15, 15)),
       SLED(add(Kind::Shape, "SLED", 5640, 2640, 15, 15)),
-      Duel_Console(add(Kind::ListBox, "Duel_Console", 120, 120, 2400, 1500)),
+      Duel_Console(add(Kind::ListBox, "Duel_Console", 120, 120, 4200, 1500)),
       Duel_Vremya(label("Duel_Vremya", "", 120, 1680, 2400, 255)),
       HelpFr(add(Kind::Frame, "HelpFr", -2550, 2520, 2535, 3015)),
       HelpBack(add(Kind::Image, "HelpBack", 0, 0, 2535, 3015, &HelpFr)),
@@ -96,7 +94,7 @@ SceneForm::SceneForm(Game& game)
       })),
       HelpTimer(timer("HelpTimer", 30, [this] { HelpTimerTick(); })),
       Sound_T(timer("Sound_T", 15000, [&game] { AmbientSoundTick(game); })),
-      Duel_T(timer("Duel_T", 1000, [&game] { DuelTick(game); })),
+      Duel_T(timer("Duel_T", 1000, [] {})),
       Tur_T(timer("Tur_T", 1000, [] {})),
       game_(game) {
     Width = 9600;
@@ -264,13 +262,13 @@ void SceneForm::Image2_Click() {
     ResetTackle(game_);
     HideTackleOnLeave(game_);
     game_.fishing.GroundbaitPower = 0;
-    game_.window<Form1>().Show();
+    game_.form("Form1").Show();  // the main screen sits above the scene
     Hide();
 }
 
 void SceneForm::Label13_Click() {
     ResetTackle(game_);
-    game_.window<Form1>().Show();
+    game_.form("Form1").Show();  // the main screen sits above the scene
     Frame_Winner.Visible = false;
 }
 

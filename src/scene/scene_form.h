@@ -58,8 +58,8 @@ public:
     forms::Timer& Show_TExt_T;       // clears the info line
     forms::Timer& HelpTimer;         // slides the help panel
     forms::Timer& Sound_T;           // ambient sound
-    forms::Timer& Duel_T;            // duel clock (run by the duel)
-    forms::Timer& Tur_T;             // tournament clock (run by the tournament)
+    forms::Timer& Duel_T;            // duel clock (its tick is the duel's, app/windows.cpp)
+    forms::Timer& Tur_T;             // tournament clock (its tick is the tournament's)
 
     // The title-bar close saves the game like the main screen's exit and
     // ends it.

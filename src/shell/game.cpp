@@ -1,6 +1,7 @@
 #include "shell/game.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "data/game_folder.h"
 #include "data/numbers.h"
@@ -22,6 +23,12 @@ forms::Form* Game::formByName(std::string_view name) {
         return windows_[i].get();
     }
     return nullptr;
+}
+
+forms::Form& Game::form(std::string_view name) {
+    forms::Form* f = formByName(name);
+    if (!f) throw std::out_of_range("no window " + std::string(name));
+    return *f;
 }
 
 bool Game::knowsWindow(std::string_view name) const {

@@ -75,6 +75,10 @@ public:
     // Every window the game knows, by its own name; created on first use.
     // Null for a name the game does not know.
     forms::Form* formByName(std::string_view name);
+    // The window `name`, created on first use; throws std::out_of_range for
+    // a name the game does not know. For a window that the caller's folder
+    // sits below.
+    forms::Form& form(std::string_view name);
     // Whether `name` is a window of the game, without creating it.
     bool knowsWindow(std::string_view name) const;
     // Every kind of window the game knows, in the table's order.

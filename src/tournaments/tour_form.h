@@ -1,5 +1,7 @@
 #pragma once
-// Window `Tour_Form`.
+// The entry window `Tour_Form` («Информация о турнире»): the rule, the
+// target fish and the prize of the last opened tournament, the refusal
+// line, and the start and cancel labels.
 
 #include "forms/form.h"
 
@@ -15,9 +17,15 @@ public:
     void takeStockPicture(std::string_view tag, const forms::Bitmap& p) override;
     explicit Tour_Form(Game& game);
 
-
+    forms::Control& Label1;      // the rule
+    forms::Control& Tur_Fish;    // "Рыба: " + the target species
+    forms::Control& Tour_Prize;  // "Приз: " + the prize + " $"
+    forms::Control& info;        // refusals
+    forms::Control& Label3;      // "Начать": the entry
+    forms::Control& Label4;      // "Отмена"
 
 private:
+    void Bold(forms::Control* button);
     Game& game_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
-// Window `Tur_Result`.
+// The result window `Tur_Result` («Турнир окончен»): the cup picture, the
+// player's line Igrok(0) and the regulars' lines Igrok(1..4), and the close
+// label.
 
 #include "forms/form.h"
 
@@ -15,7 +17,9 @@ public:
     void takeStockPicture(std::string_view tag, const forms::Bitmap& p) override;
     explicit Tur_Result(Game& game);
 
-    forms::Control& Image1;
+    forms::Control& Image1;        // the whole window's picture
+    forms::ControlArray& Igrok;    // 0: the player; 1..4: the regulars
+    forms::Control& Label3;        // "Закрыть"
 
 private:
     Game& game_;

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "shell/about.h"
-#include "shell/form1.h"
+#include "mainscreen/about.h"
+#include "mainscreen/form1.h"
 #include "shell/game.h"
 #include "test_game.h"
 #include "ui/control_view.h"

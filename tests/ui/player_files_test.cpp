@@ -12,7 +12,7 @@
 #include "data/game_folder.h"
 #include "app/windows.h"
 #include "forms/services.h"
-#include "shell/form1.h"
+#include "mainscreen/form1.h"
 #include "shell/game.h"
 #include "shell/platform.h"
 #include "shell/save_game.h"

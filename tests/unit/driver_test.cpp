@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/driver.h"
-#include "shell/form1.h"
+#include "mainscreen/form1.h"
 #include "test_game.h"
 
 namespace {

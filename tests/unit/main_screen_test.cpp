@@ -8,7 +8,7 @@
 #include "app/windows.h"
 #include "forms/services.h"
 #include "scene/scene_form.h"
-#include "shell/form1.h"
+#include "mainscreen/form1.h"
 #include "shell/game.h"
 #include "shell/sound.h"
 #include "test_game.h"

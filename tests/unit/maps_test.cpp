@@ -4,7 +4,7 @@
 
 #include "model/fatal_error.h"
 #include "data/map_files.h"
-#include "shell/form1.h"
+#include "mainscreen/form1.h"
 #include "test_game.h"
 
 namespace {

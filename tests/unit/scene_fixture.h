@@ -13,6 +13,7 @@
 #include "scene/fight.h"
 #include "scene/fish_search.h"
 #include "scene/groundbait.h"
+#include "scene/place.h"
 #include "scene/rod.h"
 #include "scene/scene_form.h"
 #include "scene/tackle.h"

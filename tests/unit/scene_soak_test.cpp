@@ -6,7 +6,7 @@
 #include <random>
 
 #include "scene_fixture.h"
-#include "shell/form1.h"
+#include "mainscreen/form1.h"
 
 namespace {
 

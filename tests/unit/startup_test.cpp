@@ -6,8 +6,8 @@
 #include <functional>
 #include <sstream>
 
-#include "shell/form1.h"
-#include "shell/load_game.h"
+#include "mainscreen/form1.h"
+#include "mainscreen/load_game.h"
 #include "test_game.h"
 
 namespace {

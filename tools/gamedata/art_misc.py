@@ -1,5 +1,5 @@
 """The other pictures of the stock: the bar and its four regulars, the main
-screen's frame, the splash and credits pictures, window backgrounds and the cup."""
+screen's frame, the splash and credits pictures, window backgrounds."""
 
 import math
 
@@ -468,71 +468,9 @@ def wood_texture(w, h, key, base, horizontal):
     return cv.image("RGB")
 
 
-def tourinfo():
-    rng = rng_for("tourinfo")
-    cv = Canvas(560, 400, 2)
-    wood_planks(cv, 0, 0, 560, 400, "#5a3a22", rng, 40, grain=0.22)
-    sheet = parchment(500, 350, "tour_sheet", 2)
-    cv.paste(sheet, 30, 25)
-    # a red border and two pins
-    cv.outline([(52, 46), (508, 46), (508, 354), (52, 354)], 2.2, "#a83224", alpha=0.8)
-    cv.outline([(58, 52), (502, 52), (502, 348), (58, 348)], 0.8, "#a83224", alpha=0.6)
-    for x in (60, 500):
-        cv.ellipse(x, 40, 6, 6, Radial((x - 2, 38), 8, [(0, "#ff8a7a"), (1, "#8a1a12")]))
-    cv.text((280, 84), "ТУРНИР", "serif-bold", 34, "#8a2a1e", anchor="mm", shadow=((0, 0, 0, 0.25), 1, 1.5, 1))
-    # a small cup and fish in the corners
-    for fx, d in ((90, 1), (470, -1)):
-        pts = [(fx - 18 * d, 300), (fx - 6 * d, 292), (fx + 8 * d, 293), (fx + 14 * d, 298), (fx + 22 * d, 290),
-               (fx + 21 * d, 300), (fx + 22 * d, 310), (fx + 14 * d, 302), (fx + 8 * d, 307), (fx - 6 * d, 308)]
-        cv.poly(catmull(pts, True, 5), "#8a6a3a", alpha=0.6)
-    cv.poly(catmull([(262, 112), (298, 112), (294, 128), (280, 134), (266, 128)], True, 5), "#c89a3a", alpha=0.7)
-    cv.rect(276, 134, 284, 140, "#c89a3a", alpha=0.7)
-    cv.rect(270, 140, 290, 144, "#8a6a3a", alpha=0.7)
-    cv.line([(120, 150), (440, 150)], 1.0, "#8a6a3a", alpha=0.5)
-    cv.vignette(0.3)
-    return cv.image("RGB")
-
-
-def kubok():
-    cv = Canvas(160, 200, 4)
-    cv.rect(0, 0, 160, 200, Radial((80, 80), 150, [(0, "#4a3a6a"), (1, "#1a1428")]))
-    for k in range(14):
-        a = math.radians(k * 360 / 14)
-        cv.poly([(80, 80), (80 + math.cos(a) * 160, 80 + math.sin(a) * 160),
-                 (80 + math.cos(a + 0.12) * 160, 80 + math.sin(a + 0.12) * 160)], (255, 230, 160, 0.08))
-    gold = [(0, "#fff4c0"), (0.3, "#f0c850"), (0.7, "#b07a1a"), (1, "#6a4408")]
-    # base
-    cv.rect(44, 168, 116, 190, Linear((44, 0), (116, 0), [(0, "#3a2416"), (0.4, "#7a4a2a"), (1, "#2a180c")]))
-    cv.rect(54, 172, 106, 184, Linear((54, 0), (106, 0), gold))
-    cv.poly([(62, 168), (98, 168), (90, 150), (70, 150)], Linear((62, 0), (98, 0), gold))
-    cv.rect(74, 120, 86, 152, Linear((74, 0), (86, 0), gold))
-    cv.ellipse(80, 122, 12, 5, Linear((68, 0), (92, 0), gold))
-    # handles
-    for d in (-1, 1):
-        cv.line(catmull([(80 + d * 34, 44), (80 + d * 56, 46), (80 + d * 54, 76), (80 + d * 26, 96)], False, 8), 6,
-                Linear((80 + d * 30, 40), (80 + d * 56, 90), gold))
-    # the bowl
-    bowl = catmull([(40, 34), (120, 34), (116, 72), (100, 106), (80, 116), (60, 106), (44, 72)], True, 8)
-    cv.poly(bowl, Linear((40, 0), (120, 0), [(0, "#fff8d0"), (0.25, "#f2ca50"), (0.6, "#c08a20"), (1, "#6a4408")]))
-    cv.ellipse(80, 34, 40, 8, Linear((40, 0), (120, 0), [(0, "#8a5a10"), (1, "#d8a030")]))
-    cv.ellipse(80, 35, 36, 6, "#5a3a08")
-    cv.stroke([(56, 44), (54, 70), (64, 96)], [6, 4, 1], "#ffffff", alpha=0.35)
-    fish = catmull([(64, 70), (74, 62), (88, 63), (94, 67), (102, 61), (101, 70), (102, 79), (94, 73), (88, 77),
-                    (74, 78)], True, 5)
-    cv.poly(fish, "#8a5a10", alpha=0.7)
-    cv.ellipse(70, 69, 1.4, 1.4, "#fff0b0")
-    for sx, sy in ((46, 26), (118, 48), (104, 20)):
-        for a in (0, math.pi / 2):
-            cv.line([(sx - math.cos(a) * 6, sy - math.sin(a) * 6), (sx + math.cos(a) * 6, sy + math.sin(a) * 6)], 1.2,
-                    "#ffffff", alpha=0.8)
-    return cv.image("RGB")
-
-
 # ================================================================ all of them
 
 def pictures():
     return [("bar", bar_hall()), ("back1", back1()), ("splash", splash()), ("logo", logo()),
             ("credits", credits_picture()), ("fishery_background", fishery_background()), ("vsy", vsy()),
-            ("wood", wood_texture(560, 400, "wood", "#9a6a3e", False)),
-            ("wood2", wood_texture(480, 400, "wood2", "#b88a5a", True)),
-            ("tourinfo", tourinfo()), ("kubok", kubok())]
+            ("wood2", wood_texture(480, 400, "wood2", "#b88a5a", True))]

@@ -57,8 +57,14 @@ def build_misc(root):
         save_jpeg(picture, os.path.join(_images(root), tag + ".jpg"))
 
 
+def build_tournament(root):
+    import art_tournament
+    for tag, picture in art_tournament.pictures():
+        save_jpeg(picture, os.path.join(_images(root), tag + ".jpg"))
+
+
 GROUPS = {"places": build_places, "fish": build_fish, "items": build_items, "base": build_base,
-          "misc": build_misc}
+          "misc": build_misc, "tournament": build_tournament}
 
 
 def build(root, only=None):

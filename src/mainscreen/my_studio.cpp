@@ -1,4 +1,4 @@
-#include "shell/my_studio.h"
+#include "mainscreen/my_studio.h"
 
 #include "shell/game.h"
 #include "shell/source.h"

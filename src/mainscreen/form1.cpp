@@ -1,15 +1,14 @@
-#include "shell/form1.h"
+#include "mainscreen/form1.h"
 
 #include "base/base_form.h"
 #include "scene/scene_form.h"
-#include "shell/functions.h"
+#include "mainscreen/functions.h"
 #include "shell/game.h"
-#include "shell/load_game.h"
-#include "shell/main_functions.h"
-#include "shell/my_studio.h"
+#include "mainscreen/load_game.h"
+#include "mainscreen/main_functions.h"
+#include "mainscreen/my_studio.h"
 #include "shell/save_game.h"
 #include "shell/source.h"
-#include "tournaments/tournirs.h"
 
 namespace klev {
 
@@ -28,8 +27,8 @@ Form1::Form1(Game& game)
       Label2(label("Label2", "Рыболовная база", 10920, 2700, 1680, 480)),
       Label6(label("Label6", "О программе", 10920, 7320, 1680, 330)),
       Label5(label("Label5", "Выход", 10920, 7800, 1680, 330)),
-      Info(label("Info", "", 4320, 8460, 3360, 330)),
-      Sobitia(timer("Sobitia", 1000, [&game] { TournamentCycle(game); })),
+      Info(label("Info", "", 1200, 90, 9600, 300)),
+      Sobitia(timer("Sobitia", 1000, [] {})),
       game_(game) {
     Caption = "Клевница 2 ";
     Width = 12600;
@@ -64,12 +63,17 @@ Form1::Form1(Game& game)
 }
 
 void Form1::SwitchMap(int step) {
-    ClearPlaceMarkers(game_);
     const Long count = Long(game_.loaded.MapList.size());
-    game_.place.MapIndex += step;
-    if (game_.place.MapIndex < 1) game_.place.MapIndex = count;
-    if (game_.place.MapIndex > count) game_.place.MapIndex = 1;
-    if (count == 0) return;
+    Long index = game_.place.MapIndex + step;
+    if (index < 1) index = count;
+    if (index > count) index = 1;
+    SwitchMapTo(index);
+}
+
+void Form1::SwitchMapTo(Long index) {
+    ClearPlaceMarkers(game_);
+    game_.place.MapIndex = index;
+    if (game_.loaded.MapList.empty()) return;
     game_.place.MapFolder = At(game_.loaded.MapList, game_.place.MapIndex, "MapList").Folder;
     ShowMap(game_);
 }

@@ -1,14 +1,9 @@
-#include "shell/functions.h"
+#include "mainscreen/functions.h"
 
-#include "scene/scene_form.h"
-#include "shell/form1.h"
+#include "mainscreen/form1.h"
 #include "shell/game.h"
 
 namespace klev {
-
-void UpdateRodVisibility(Game& game) {
-    game.window<SceneForm>().Speening.Visible = game.save.RodSlot != 0;
-}
 
 void ClearPlaceMarkers(Game& game) {
     forms::ControlArray& markers = game.window<Form1>().PScene;

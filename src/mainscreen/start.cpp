@@ -1,4 +1,4 @@
-#include "shell/about.h"
+#include "mainscreen/about.h"
 #include "shell/game.h"
 
 namespace klev {

@@ -1,4 +1,4 @@
-#include "shell/load_game.h"
+#include "mainscreen/load_game.h"
 
 #include <algorithm>
 #include <functional>
@@ -14,7 +14,7 @@
 #include "data/text_codec.h"
 #include "data/text_file.h"
 #include "scene/scene_form.h"
-#include "shell/form1.h"
+#include "mainscreen/form1.h"
 #include "shell/game.h"
 #include "shell/save_game.h"
 #include "shell/source.h"

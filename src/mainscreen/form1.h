@@ -3,6 +3,7 @@
 // the base button, the credits, the exit, and the event timer `Sobitia`.
 
 #include "forms/form.h"
+#include "model/records.h"
 
 namespace klev {
 
@@ -30,6 +31,10 @@ public:
     forms::Timer& Sobitia;
 
     void QueryClose() override;
+
+    // Puts map `index` of MapList up as the map arrows do: the old markers
+    // go, MapIndex and MapFolder follow, the map is shown with its markers.
+    void SwitchMapTo(Long index);
 
 private:
     void SwitchMap(int step);

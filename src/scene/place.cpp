@@ -1,9 +1,7 @@
-#include "shell/main_functions.h"
+#include "scene/place.h"
 
 #include "data/map_files.h"
 #include "scene/scene_form.h"
-#include "shell/form1.h"
-#include "shell/functions.h"
 #include "shell/game.h"
 #include "shell/source.h"
 
@@ -11,38 +9,10 @@ namespace klev {
 namespace {
 
 std::string PlaceFolder(const Game& game) {
-    return "\\Data\\Maps\\" + game.place.MapFolder + "\\Loc" + std::to_string(game.place.PlaceNumber);
+    return data::PlaceFolder(game.place.MapFolder, game.place.PlaceNumber);
 }
 
 }  // namespace
-
-void OpenPlaceFromMap(Game& game, int index) {
-    SceneForm& scene = game.window<SceneForm>();
-    scene.Duel_Console.Visible = false;
-    scene.Duel_T.setEnabled(false);
-    scene.Duel_Vremya.Visible = false;
-    scene.Sound_T.setEnabled(true);
-    scene.popl[0].Visible = false;
-    scene.popl[1].Visible = false;
-    scene.SLED.Visible = false;
-    if (game.duel.InDuel) {
-        game.duel.DuelTimeLeft = 100;
-        scene.Duel_Console.Visible = true;
-        scene.Duel_T.setEnabled(true);
-        scene.Duel_Vremya.Visible = true;
-        game.duel.RivalCatch.clear();
-        game.window<Form1>().Info.Caption = "";
-    }
-    game.place.PlaceNumber = index;
-    OpenPlace(game);
-    UpdateRodVisibility(game);
-    const bool popl = game.save.RigMode == Rig::Float;
-    const bool bles = game.save.RigMode == Rig::Lure;
-    if (popl || bles) {
-        scene.Butt_Popl.ForeColor = popl ? forms::Red : forms::Black;
-        scene.Butt_Bles.ForeColor = popl ? forms::Black : forms::Red;
-    }
-}
 
 void OpenPlace(Game& game) {
     SceneForm& scene = game.window<SceneForm>();
@@ -57,7 +27,7 @@ void OpenPlace(Game& game) {
     scene.Show();
     scene.Speening.setPicture(game.window<Source>().Fixed("Speen_normal"));
     scene.Speening.Top = 5700 - scene.Speening.Height;
-    game.window<Form1>().Hide();
+    game.form("Form1").Hide();  // the main screen sits above the scene
 }
 
 void LoadPlaceConfig(Game& game) {
@@ -68,6 +38,16 @@ void LoadPlaceConfig(Game& game) {
     game.place.CastLineY = place.castLineY;
     game.place.SnagChance = place.snagChance;
     game.place.PlaceFish = place.fish;
+}
+
+void MarkRigButtons(Game& game) {
+    SceneForm& scene = game.window<SceneForm>();
+    const bool popl = game.save.RigMode == Rig::Float;
+    const bool bles = game.save.RigMode == Rig::Lure;
+    if (popl || bles) {
+        scene.Butt_Popl.ForeColor = popl ? forms::Red : forms::Black;
+        scene.Butt_Bles.ForeColor = popl ? forms::Black : forms::Red;
+    }
 }
 
 }  // namespace klev

@@ -1,8 +1,8 @@
-#include "shell/about.h"
+#include "mainscreen/about.h"
 
 #include "shell/game.h"
-#include "shell/form1.h"
-#include "shell/load_game.h"
+#include "mainscreen/form1.h"
+#include "mainscreen/load_game.h"
 
 namespace klev {
 
