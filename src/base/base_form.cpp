@@ -38,7 +38,7 @@ Base::Base(Game& game)
       Image2(Building(add(Kind::Image, "Image2", 1680, 7080, 960, 960))),
       Image3(Building(add(Kind::Image, "Image3", 2880, 7080, 960, 960))),
       Label1(label("Label1", "рекорды", 10200, 7380, 1440, 420)),
-      info(label("info", "", 4200, 7320, 5640, 480)),
+      info(label("info", "", 3960, 7140, 6120, 780)),
       game_(game) {
     Caption = "Рыболовная база";
     Width = 12000;

@@ -59,7 +59,7 @@ void SellFish(Game& game, Long i) {
     if (fish.PriceWeightUnit == 0)
         throw data::FatalError("Division by zero: the price unit of " + fish.Name + " is 0 g");
     const double price = double(fish.Weight) / double(fish.PriceWeightUnit) * double(fish.PricePerUnit);
-    game.save.PlayerMoney = data::RoundHalfEven(double(game.save.PlayerMoney) + price);
+    game.save.PlayerMoney = data::AddMoney(game.save.PlayerMoney, price);
     forms::Control& list = game.window<Fish_Ocenka>().List1;
     list.addItem("Вы продали: " + fish.Name + " за");
     list.addItem(game.numberText(price) + " $");

@@ -39,6 +39,7 @@ Fish_Ocenka::Fish_Ocenka(Game& game)
     }
     Label3.FontSize = 12;
     Label4.FontSize = 12;
+    Label3.Centered = true;
     Label4.Centered = true;
 
     on("Label3", Event::Click, [this] { EvaluateCatch(game_); });

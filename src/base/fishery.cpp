@@ -55,7 +55,7 @@ void Fishery::Label6_DblClick() {
         return;
     }
     const Long dollars = total / 1000;  // whole kilograms; total is at least 1000 here
-    game_.save.PlayerMoney += dollars;
+    game_.save.PlayerMoney = data::AddMoney(game_.save.PlayerMoney, double(dollars));
     Label7.Caption = "Вы продали всю рыбу на " + data::IntText(dollars) + " $";
     game_.save.CaughtFish.clear();
 }

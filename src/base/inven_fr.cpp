@@ -48,7 +48,7 @@ InvenFr::InvenFr(Game& game)
       Label2(Opener(label("Label2", "", 0, 0, 2160, 2640, &Frame_Leska))),
       Frame_Bles(add(forms::Kind::Frame, "Frame_Bles", 7200, 840, 2160, 2640)),
       Bles_Pic(ItemPicture(add(forms::Kind::Image, "Bles_Pic", 120, 300, 1920, 1680, &Frame_Bles))),
-      Bles_Raz(label("Bles_Raz", "", 120, 2100, 1920, 375, &Frame_Bles)),
+      Bles_Raz(label("Bles_Raz", "", 30, 2100, 2100, 375, &Frame_Bles)),
       Label1(Opener(label("Label1", "", 0, 0, 2160, 2640, &Frame_Bles))),
       Frame_Nas(add(forms::Kind::Frame, "Frame_Nas", 240, 3600, 2160, 2640)),
       Nas_pic(ItemPicture(add(forms::Kind::Image, "Nas_pic", 120, 300, 1920, 1680, &Frame_Nas))),

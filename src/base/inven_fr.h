@@ -51,6 +51,8 @@ public:
     // Clears the five pick-list flags InvShows*.
     void Own_Inv();
     void reflect(forms::VarVisitor& v) override;
+    // The title-bar close does what the exit label does.
+    void QueryClose() override { Label5_Click(); }
 
 private:
     enum class PickKind { Rods, Lines, Lures, Baits, Groundbaits };

@@ -1,6 +1,7 @@
 #include "base/inventory.h"
 
 #include "base/inven_fr.h"
+#include "data/game_folder.h"
 #include "data/numbers.h"
 #include "shell/game.h"
 #include "shell/source.h"
@@ -48,6 +49,9 @@ void OpenInventoryFromScene(Game& game) {
 }
 
 forms::Bitmap LoadItemPicture(Game& game, const std::string& gamePath) {
+    // A name from an edited save that would lead out of the images folder has no picture.
+    if (data::PathPartProblem(std::string_view(gamePath).substr(gamePath.empty() ? 0 : 1)))
+        return game.window<Source>().Fixed("Empty_Pic");
     try {
         return game.services.pictures.Load(game.path(gamePath), gamePath);
     } catch (const forms::PictureError&) {

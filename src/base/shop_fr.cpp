@@ -43,9 +43,9 @@ ShopFr::ShopFr(Game& game)
       Nas_Cena(label("Nas_Cena", "", 120, 2700, 3240, 330, &Frame_Nas)),
       Pic_Nas(add(Kind::Image, "Pic_Nas", 3480, 360, 3360, 2520, &Frame_Nas)),
       Frame_Bles(add(Kind::Frame, "Frame_Bles", 2280, 120, 6960, 4320)),
-      List_Bles(add(Kind::ListBox, "List_Bles", 120, 0, 3240, 2175, &Frame_Bles)),
-      List_Select(add(Kind::ListBox, "List_Select", 120, SizeListOverLures, 3240, 615, &Frame_Bles)),
-      Bles_Cena(label("Bles_Cena", "", 120, 2880, 3240, 330, &Frame_Bles)),
+      List_Bles(add(Kind::ListBox, "List_Bles", 120, 360, 3240, 1140, &Frame_Bles)),
+      List_Select(add(Kind::ListBox, "List_Select", 120, SizeListOverLures, 3240, 780, &Frame_Bles)),
+      Bles_Cena(label("Bles_Cena", "", 120, 3000, 3240, 330, &Frame_Bles)),
       Pic_Bles(add(Kind::Image, "Pic_Bles", 3480, 360, 3360, 2520, &Frame_Bles)),
       Frame_Prik(add(Kind::Frame, "Frame_Prik", 2280, 120, 6960, 4320)),
       prik_im(array(Kind::Image, "prik_im", 120, 360, 1560, 1560, &Frame_Prik)),
@@ -74,6 +74,7 @@ ShopFr::ShopFr(Game& game)
     Frame_Udochki.Caption = "Спининги";
     Frame_Leska.Caption = "Леска";
     Frame_Nas.Caption = "Насадки";
+    Frame_Bles.Caption = "Блесны";
     Frame_Prik.Caption = "Прикормки";
     // The lure list starts at the very top of its frame, so the frame has no title.
     for (const char* size : {"маленькая", "средняя", "большая"}) List_Select.addItem(size);

@@ -99,7 +99,7 @@ Sale Buy(Game& game, const Order& order) {
     if (price > double(game.save.PlayerMoney)) return Sale::NoMoney;
     // Copied before the list grows: nothing may point into it afterwards.
     TackleItem owned = OwnedItem(order, entry, price);
-    game.save.PlayerMoney = data::RoundHalfEven(double(game.save.PlayerMoney) - price);
+    game.save.PlayerMoney = data::AddMoney(game.save.PlayerMoney, -price);
     Grow(OwnedList(game.save, order.kind)) = std::move(owned);
     return Sale::Sold;
 }

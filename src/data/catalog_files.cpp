@@ -1,5 +1,6 @@
 #include "data/catalog_files.h"
 
+#include "data/game_folder.h"
 #include "data/numbers.h"
 #include "data/text_file.h"
 
@@ -16,6 +17,8 @@ Catalog ReadThreeLineCatalog(const std::filesystem::path& file, const std::strin
     for (long long i = 0; i < n; ++i) {
         klev::TackleItem& item = c.items.emplace_back();
         item.Name = r.readLine();
+        // The shop and the inventory show "\images\" + name + ".jpg".
+        if (const char* problem = PathPartProblem(item.Name)) r.fail(problem);
         fill(item, r.readStrictInt(sep));
         item.Price = r.readStrictInt(sep);
         c.listTexts.push_back(item.Name);
@@ -48,10 +51,15 @@ Catalog ReadLineCatalog(const std::filesystem::path& file, const std::string& sh
         // Every ";" counts, as the shop always scanned: a second one makes
         // the price text a non-number.
         for (std::size_t at = line.find(';'); at != std::string::npos; at = line.find(';', at + 1)) {
-            auto price = StrictInteger(line.substr(at + 1), sep);
-            if (!price) r.fail("type mismatch: the price after \";\" is not a number");
+            const std::string priceText = line.substr(at + 1);
+            const auto price = StrictInteger(priceText, sep);
+            if (!price) r.fail(StrictNumber(priceText, sep) ? "overflow" : "type mismatch: the price after \";\" is not a number");
+            const double strength = LenientNumber(line);
+            if (*price < LongMin || *price > LongMax || strength < double(LongMin) - 0.5 ||
+                strength >= double(LongMax) + 0.5)
+                r.fail("overflow");
             item.Price = *price;
-            item.Strength = LenientInteger(line);
+            item.Strength = RoundHalfEven(strength);
             c.listTexts.push_back(LineListText(item.Strength, sep));
         }
     }

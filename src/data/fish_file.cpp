@@ -1,5 +1,8 @@
 #include "data/fish_file.h"
 
+#include <cmath>
+
+#include "data/numbers.h"
 #include "data/text_codec.h"
 #include "data/text_file.h"
 
@@ -29,6 +32,10 @@ klev::FishRecord ReadSpeciesFile(const std::filesystem::path& file, const std::s
     // The evaluation divides by it.
     if (s.PriceWeightUnit <= 0) r.fail("the grams per price unit must be positive");
     s.PricePerUnit = r.readStrictInt(sep);
+    // The evaluation pays MaxWeight / PriceWeightUnit * PricePerUnit for the
+    // largest fish: money that no save could hold afterwards.
+    if (std::fabs(double(s.MaxWeight) / double(s.PriceWeightUnit) * double(s.PricePerUnit)) > double(LongMax))
+        r.fail("overflow: the largest fish would sell for more than 2147483647 $");
     return s;
 }
 

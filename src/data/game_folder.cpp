@@ -4,9 +4,23 @@
 #include <cctype>
 #include <system_error>
 
+#include "model/fatal_error.h"
 #include "data/text_codec.h"
 
 namespace data {
+
+const char* PathPartProblem(std::string_view part) {
+    if (part.find('\0') != std::string_view::npos) return "a NUL character in a file name";
+    if (!part.empty() && (part[0] == '\\' || part[0] == '/')) return "an absolute path";
+    if (part.size() >= 2 && part[1] == ':') return "an absolute path";
+    for (std::size_t i = 0; i <= part.size();) {
+        std::size_t j = part.find_first_of("\\/", i);
+        if (j == std::string_view::npos) j = part.size();
+        if (part.substr(i, j - i) == "..") return "\"..\" leads out of its folder";
+        i = j + 1;
+    }
+    return nullptr;
+}
 
 bool IsPlayerFile(std::string_view gamePath) {
     std::string p(gamePath);
@@ -15,6 +29,11 @@ bool IsPlayerFile(std::string_view gamePath) {
 }
 
 fs::path Resolve(const fs::path& root, std::string_view gamePath) {
+    // The game's own paths start with a separator; what follows came from data.
+    std::string_view inner = gamePath;
+    while (!inner.empty() && (inner[0] == '\\' || inner[0] == '/')) inner.remove_prefix(1);
+    if (const char* problem = PathPartProblem(inner))
+        throw FatalError(std::string(gamePath) + ": " + problem);
     fs::path result = root;
     std::size_t i = 0;
     while (i <= gamePath.size()) {
@@ -46,13 +65,20 @@ fs::path Resolve(const fs::path& root, std::string_view gamePath) {
 std::vector<std::string> ListFiles(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    fs::directory_iterator it(folder, ec), end;
+    if (ec == std::errc::no_such_file_or_directory) return names;
+    for (; !ec && it != end; it.increment(ec)) {
         std::error_code fe;
         if (!it->is_regular_file(fe)) continue;
         std::string name = it->path().filename().string();
         if (name.empty() || name[0] == '.') continue;
+        // Windows writes these into folders it shows as pictures; its file
+        // list control never showed them (hidden system files).
+        const std::string folded = FoldCase(name);
+        if (folded == "thumbs.db" || folded == "desktop.ini") continue;
         names.push_back(std::move(name));
     }
+    if (ec) throw FatalError(PathText(folder) + ": cannot list the folder: " + ec.message());
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const std::string fa = FoldCase(a), fb = FoldCase(b);
         return fa != fb ? fa < fb : a < b;

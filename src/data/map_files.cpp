@@ -1,5 +1,6 @@
 #include "data/map_files.h"
 
+#include "data/game_folder.h"
 #include "data/numbers.h"
 #include "data/text_codec.h"
 #include "data/text_file.h"
@@ -11,7 +12,11 @@ std::vector<std::string> ReadMapList(const std::filesystem::path& file, const st
     const long long n = r.readStrictInt(sep);
     if (n < 0) r.fail("negative number of maps");
     std::vector<std::string> folders;
-    for (long long i = 0; i < n; ++i) folders.push_back(r.readLine());
+    for (long long i = 0; i < n; ++i) {
+        folders.push_back(r.readLine());
+        // The folder name becomes part of the paths of the map's files.
+        if (const char* problem = PathPartProblem(folders.back())) r.fail(problem);
+    }
     return folders;
 }
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "data/text_codec.h"
 
@@ -54,7 +55,19 @@ std::string WithSeparator(std::string text, char sep) {
 }  // namespace
 
 long long RoundHalfEven(double value) {
+    // Converting a value beyond the range of long long is undefined: saturate.
+    if (std::isnan(value)) return 0;
+    if (value >= 9223372036854775807.0) return std::numeric_limits<long long>::max();
+    if (value <= -9223372036854775808.0) return std::numeric_limits<long long>::min();
     return static_cast<long long>(std::nearbyint(value));  // default rounding mode: to nearest, ties to even
+}
+
+long long AddMoney(long long money, double amount) {
+    const double sum = double(money) + amount;
+    if (std::isnan(sum)) return money;
+    if (sum >= double(LongMax)) return LongMax;
+    if (sum <= double(LongMin)) return LongMin;
+    return RoundHalfEven(sum);
 }
 
 std::optional<double> StrictNumber(std::string_view text, char sep) {

@@ -13,8 +13,14 @@ namespace data {
 constexpr long long LongMin = -2147483648LL;
 constexpr long long LongMax = 2147483647LL;
 
-// Rounds to the nearest whole number, halves to the even neighbour.
+// Rounds to the nearest whole number, halves to the even neighbour; values
+// beyond the range of long long saturate, NaN gives 0.
 long long RoundHalfEven(double value);
+
+// Money after adding `amount` (which may be negative) to `money`, rounded
+// halves to even and held within the Long range the save file reads back:
+// a sale that would pass 2,147,483,647 dollars stops there.
+long long AddMoney(long long money, double amount);
 
 // Strict: the whole text (blanks around allowed) must be a number in the
 // user's locale: [+-]digits[sep digits][E[+-]digits]. nullopt for anything

@@ -87,6 +87,8 @@ void ReadFish(TextReader& r, char sep, klev::FishRecord& f) {
     f.Name = r.readLine();
     f.PictureIndex = r.readStrictInt(sep);
     f.PriceWeightUnit = r.readStrictInt(sep);
+    // The evaluation divides by it; only an edited save holds 0 here.
+    if (f.PriceWeightUnit <= 0) r.fail("the grams per price unit of a kept fish must be positive");
     f.SpeciesName = r.readLine();
     f.MaxWeight = r.readStrictInt(sep);
     f.MinWeight = r.readStrictInt(sep);

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "data/game_folder.h"
 #include "data/text_file.h"
 
 namespace data {
@@ -10,6 +11,8 @@ Settings ReadSettings(const std::filesystem::path& file, const std::string& show
     TextReader r(file, shownName);
     Settings s;
     s.mapFolder = r.readLine();
+    // The folder name becomes part of the paths of the places' files.
+    if (const char* problem = PathPartProblem(s.mapFolder)) r.fail(problem);
     s.useSettingsFile = r.readBoolean(sep);
     return s;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 namespace data {
 namespace {
@@ -134,15 +135,75 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(b, e - b));
 }
 
+namespace {
+
+std::uint32_t LowerCase(std::uint32_t cp) {
+    if (cp >= 'A' && cp <= 'Z') return cp + 32;
+    if (cp >= 0x00C0 && cp <= 0x00DE && cp != 0x00D7) return cp + 0x20;  // À..Þ, not ×
+    // Latin Extended-A pairs upper and lower case side by side; where the
+    // pairs start on an odd code point, the upper case is the odd one.
+    // The dotted and dotless i of Turkish are no pair: they stay.
+    if (cp == 0x0130 || cp == 0x0131) return cp;
+    if ((cp >= 0x0100 && cp <= 0x0137) || (cp >= 0x014A && cp <= 0x0177)) return cp | 1;
+    if ((cp >= 0x0139 && cp <= 0x0148) || (cp >= 0x0179 && cp <= 0x017E)) return cp + (cp & 1);
+    if (cp == 0x0178) return 0x00FF;  // Ÿ
+    if (cp >= 0x0410 && cp <= 0x042F) return cp + 0x20;
+    if (cp >= 0x0400 && cp <= 0x040F) return cp + 0x50;
+    // Ѡ..ҁ and Ҋ..ҿ pair the same way (Ґ and ґ among them).
+    if ((cp >= 0x0460 && cp <= 0x0481) || (cp >= 0x048A && cp <= 0x04BF)) return cp | 1;
+    return cp;
+}
+
+bool IsBidiControl(std::uint32_t cp) {
+    return (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069) || cp == 0x200E || cp == 0x200F ||
+           cp == 0x061C;
+}
+
+}  // namespace
+
 std::string FoldCase(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) AppendUtf8(out, LowerCase(NextCodePoint(utf8, i)));
+    return out;
+}
+
+std::string Printable(std::string_view utf8, std::size_t maxChars) {
+    std::string out;
+    std::size_t chars = 0;
     for (std::size_t i = 0; i < utf8.size();) {
-        std::uint32_t cp = NextCodePoint(utf8, i);
-        if (cp >= 'A' && cp <= 'Z') cp += 32;
-        else if (cp >= 0x0410 && cp <= 0x042F) cp += 0x20;
-        else if (cp >= 0x0400 && cp <= 0x040F) cp += 0x50;
-        AppendUtf8(out, cp);
+        if (chars == maxChars) {
+            out += "…";
+            break;
+        }
+        ++chars;
+        const std::size_t start = i;
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = CharLength(lead);
+        bool wellFormed = lead < 0x80 || (lead >= 0xC0 && start + length <= utf8.size());
+        for (std::size_t k = 1; wellFormed && k < length; ++k)
+            wellFormed = (static_cast<unsigned char>(utf8[start + k]) & 0xC0) == 0x80;
+        char buf[12];
+        if (!wellFormed) {
+            // A byte that is no UTF-8 at all.
+            std::snprintf(buf, sizeof buf, "\\x%02X", unsigned(lead));
+            out += buf;
+            i = start + 1;
+            continue;
+        }
+        const std::uint32_t cp = NextCodePoint(utf8, i);
+        if (cp == '\t') out += "\\t";
+        else if (cp == '\r') out += "\\r";
+        else if (cp == '\n') out += "\\n";
+        else if (cp < 0x20 || cp == 0x7F) {
+            std::snprintf(buf, sizeof buf, "\\x%02X", unsigned(cp));
+            out += buf;
+        } else if ((cp >= 0x80 && cp <= 0x9F) || IsBidiControl(cp)) {
+            std::snprintf(buf, sizeof buf, "\\u%04X", unsigned(cp));
+            out += buf;
+        } else {
+            out.append(utf8.substr(start, i - start));
+        }
     }
     return out;
 }

@@ -24,7 +24,13 @@ std::string LastChars(std::string_view utf8, std::size_t n);
 std::string DropLastChars(std::string_view utf8, std::size_t n);
 // Blanks (spaces) removed at both ends.
 std::string Trim(std::string_view text);
-// Lower case for Latin and Cyrillic letters; used for case-blind file names.
+// Lower case for Latin (ASCII, Latin-1, Latin Extended-A) and Cyrillic
+// letters (Ґ, Ё, Є, Ї, Ў ... included); used for case-blind file names.
 std::string FoldCase(std::string_view utf8);
+
+// `utf8` safe to show in a message and on a terminal: control characters
+// (C0, DEL, C1; NUL too) as \t, \r, \n or \xNN / \u00NN, and bidirectional
+// overrides as \u202E ...; at most `maxChars` characters kept, then "…".
+std::string Printable(std::string_view utf8, std::size_t maxChars = std::string::npos);
 
 }  // namespace data

@@ -32,6 +32,9 @@ public:
     long long readLenientInt();
     bool readBoolean(char sep);
 
+    // A failure quotes at most this many characters of its line.
+    static constexpr std::size_t QuotedChars = 200;
+
     // Fails on the line read last.
     [[noreturn]] void fail(const std::string& what) const;
     [[noreturn]] void failAt(std::size_t line, const std::string& what) const;
@@ -64,8 +67,19 @@ private:
 
 // Writes the whole file directly (no temporary), throwing on failure.
 void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes);
-// Writes a temporary file in the same folder and renames it over `file`;
-// throws std::runtime_error, leaving the old file intact, on failure.
-void ReplaceFile(const std::filesystem::path& file, const std::string& bytes);
+// Replaces `file` with `bytes` so that a crash or a power cut at any moment
+// leaves either the old or the new file whole: the bytes go to a temporary
+// file of a fresh name in the same folder, created exclusively (a planted
+// file or link of that name is never followed), flushed to the disk, then
+// renamed over `file`, and the folder flushed before and after. When
+// `backup` is given and `file` is a non-empty regular file, the old file is
+// kept under that name. Temporaries left by a killed save are removed first.
+// Throws std::runtime_error naming the file and the reason; the old file
+// is then intact.
+void ReplaceFile(const std::filesystem::path& file, const std::string& bytes,
+                 const std::filesystem::path& backup = {});
+
+// Removes the temporaries of `file` ("vrb.cfg.tmp..." beside it).
+void RemoveStaleTemporaries(const std::filesystem::path& file);
 
 }  // namespace data

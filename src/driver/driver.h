@@ -71,7 +71,7 @@ private:
     forms::ScriptedRandom random_;
     forms::ScriptedDialogs dialogs_;
     SoundLog wave_;
-    forms::StbPictures pictures_;
+    forms::FilePictures pictures_;
     forms::FixedClock clock_;
     std::unique_ptr<klev::Game> game_;
     std::size_t lineNumber_ = 0;

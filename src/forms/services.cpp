@@ -6,7 +6,7 @@
 #include <fstream>
 #include <utility>
 
-#include <stb/stb_image.h>
+#include "forms/picture_codec.h"
 
 namespace forms {
 
@@ -73,32 +73,23 @@ std::vector<std::filesystem::path> RecordingWavePlayer::takeStarted() {
 
 namespace {
 
-// Pictures larger than this many pixels are refused: no window shows them,
-// and decoding them could exhaust memory.
-constexpr long long MaxPixels = 64LL * 1024 * 1024;
-
-std::vector<unsigned char> DecodeRgba(const unsigned char* data, std::size_t size, int width, int height) {
-    int w = 0, h = 0, channels = 0;
-    unsigned char* pixels = stbi_load_from_memory(data, int(size), &w, &h, &channels, 4);
-    std::vector<unsigned char> rgba;
-    if (pixels && w == width && h == height) rgba.assign(pixels, pixels + std::size_t(w) * std::size_t(h) * 4);
-    // A file whose header was sound but whose body is damaged shows blank.
-    else rgba.assign(std::size_t(width) * std::size_t(height) * 4, 0);
-    if (pixels) stbi_image_free(pixels);
-    return rgba;
-}
+// A file that no loadable picture could fill: its bytes are not read at all.
+constexpr std::uintmax_t MaxPictureFile = MaxPictureBytes;
 
 // Checks the header and keeps the bytes; the pixels are decoded when read.
 Bitmap LazyPicture(std::shared_ptr<const std::vector<unsigned char>> bytes, const std::string& name) {
-    int w = 0, h = 0, channels = 0;
-    const bool known = bytes->size() <= std::size_t(INT32_MAX) &&
-                       stbi_info_from_memory(bytes->data(), int(bytes->size()), &w, &h, &channels) != 0;
-    if (!known || w <= 0 || h <= 0 || (long long)w * h > MaxPixels)
-        throw PictureError("not a loadable picture: " + name);
+    const auto size = ReadPictureSize(bytes->data(), bytes->size());
+    if (!size) throw PictureError("not a loadable picture: " + name);
+    const int w = size->width, h = size->height;
     auto image = std::make_shared<Image>();
     image->width = w;
     image->height = h;
-    image->rgba = Pixels([bytes, w, h] { return DecodeRgba(bytes->data(), bytes->size(), w, h); });
+    image->rgba = Pixels([bytes, w, h] {
+        auto rgba = DecodePictureRgba(bytes->data(), bytes->size());
+        // A file whose header was sound but whose body is damaged shows blank.
+        if (!rgba) return std::vector<unsigned char>(std::size_t(w) * std::size_t(h) * 4, 0);
+        return std::move(*rgba);
+    });
     return Bitmap{name, std::move(image)};
 }
 
@@ -108,14 +99,16 @@ Bitmap DecodePicture(const unsigned char* data, std::size_t size, const std::str
     return LazyPicture(std::make_shared<const std::vector<unsigned char>>(data, data + size), name);
 }
 
-Bitmap StbPictures::Load(const std::filesystem::path& file, const std::string& name) {
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
+Bitmap FilePictures::Load(const std::filesystem::path& file, const std::string& name) {
+    std::error_code ec;
+    const std::uintmax_t length = std::filesystem::file_size(file, ec);
+    if (ec) throw PictureError("cannot open picture file: " + file.string() + ": " + ec.message());
+    if (length > MaxPictureFile) throw PictureError("not a loadable picture: " + name);
+    std::ifstream in(file, std::ios::binary);
     if (!in) throw PictureError("cannot open picture file: " + file.string());
-    const std::streamoff size = in.tellg();
-    if (size < 0) throw PictureError("cannot read picture file: " + file.string());
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) throw PictureError("cannot read picture file: " + file.string());
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(length));
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(length)))
+        throw PictureError("cannot read picture file: " + file.string());
     return LazyPicture(std::make_shared<const std::vector<unsigned char>>(std::move(bytes)), name);
 }
 

@@ -84,11 +84,12 @@ private:
     std::mt19937_64 engine_;
 };
 
-// stb_image behind the interface: JPEG, PNG, BMP, GIF, TGA, PSD, PNM. The
-// header is checked at once (a file that is no picture, or of more than 64
-// million pixels, is refused); the pixels are decoded when first read, and a
-// damaged body then reads as blank pixels of the announced size.
-class StbPictures : public Pictures {
+// JPEG and PNG files (forms/picture_codec.h). The header is checked at once:
+// a file that is neither, or a picture beyond the size limits, is refused
+// with "not a loadable picture" and the name. The pixels are decoded when
+// first read, and a damaged body then reads as blank pixels of the announced
+// size.
+class FilePictures : public Pictures {
 public:
     Bitmap Load(const std::filesystem::path& file, const std::string& name) override;
 };

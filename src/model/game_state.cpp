@@ -95,6 +95,7 @@ void FishingState::reflect(forms::VarVisitor& v) {
     v.field("ReelBob", ReelBob);
     v.field("TackleX", TackleX);
     v.field("TackleY", TackleY);
+    v.field("InWater", InWater);
     v.field("FishAtBait", FishAtBait);
     v.enumText("FloatBob", FloatBob, HeadingTexts);
     v.field("BiteActive", BiteActive);

@@ -87,8 +87,10 @@ struct FishingState {
     // The rod's animations, stepped by the shared animation timer.
     bool RodBusy = false, CastAnimating = false, StrikeAnimating = false, Reeling = false;
     Long CastFrame = 0, StrikeFrame = 0, RodRestLeft = 0, ReelBob = 0;
-    // The tackle's position in the water, twips.
+    // The tackle's position in the water, twips; InWater from a landed cast
+    // until it is reeled in, cut, broken or the place is left.
     Long TackleX = 0, TackleY = 0;
+    bool InWater = false;
     // Nibbles and bites.
     bool FishAtBait = false;
     Heading FloatBob = Heading::None;

@@ -29,6 +29,7 @@ void RodBreaks(Game& game) {
     PlaySound(game);
     ShowInfo(game);
     ResetTackle(game);
+    game.fishing.InWater = false;
     SetRodPicture(game, "speen_crash");
     StandRod(game);
     DropActiveRod(game);
@@ -38,6 +39,7 @@ void RodBreaks(Game& game) {
 
 void LineBreaks(Game& game) {
     ResetTackle(game);
+    game.fishing.InWater = false;
     ShowInfo(game, "Леска порвалась!");
     TackleItem& line = At(game.save.OwnedLines, game.save.LineSlot, "OwnedLines");
     line.LineLength -= game.Draw(10) + 2;
@@ -74,7 +76,10 @@ void CutLine(Game& game) {
     ResetTackle(game);
     StopReel(game);
     game.fishing.Snagged = false;
+    game.fishing.InWater = false;
     SceneForm& scene = game.window<SceneForm>();
+    // Nothing fishes on a cut line.
+    scene.Actions_T.setEnabled(false);
     scene.SLED.Visible = false;
     scene.popl[0].Visible = false;
     scene.popl[1].Visible = false;

@@ -59,9 +59,9 @@ void RelaxTension(Game& game) {
     if (!f.Hooked || f.Reeling) return;
     const double step = f.FishWeight <= 110000 ? double(f.FishWeight) / 100 : 110.0;
     const double tension = double(f.Tension) - step;
-    // The bar cannot be shorter than nothing: such a step is not made and the
-    // slack check below still runs.
-    if (tension >= 0) f.Tension = float(tension);
+    // A step past nothing would leave a heavy fish hooked for ever above the
+    // mark: the tension falls to the mark instead, and the fish slips off.
+    f.Tension = tension >= 0 ? float(tension) : SlackLimit;
     ShowTension(game);
     if (f.Tension <= SlackLimit) {
         ResetTackle(game);

@@ -12,7 +12,7 @@ void HookFish(Game& game);
 // and the rod, and regains a little stamina.
 void FishPullTick(Game& game);
 // Napryazhenie_T: while hooked and not reeling the tension falls; at 735 or
-// less the fish is gone. A fall below nothing is not made.
+// less the fish is gone. A fall past nothing stops at 735.
 void RelaxTension(Game& game);
 // A reel step while hooked: the tension rises; at 2655 or more the fish is
 // gone.

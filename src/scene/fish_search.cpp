@@ -130,12 +130,16 @@ void NibbleTick(Game& game) {
         const Long r110 = game.Draw(110);
         const Long r3 = game.Draw(3);
         const Long r50 = game.Draw(50);
-        if (r50 == 5) ResetTackle(game);  // the fish leaves; the tick goes on
+        const bool leaves = r50 == 5;
+        if (leaves) ResetTackle(game);  // the fish leaves; the tick goes on
         if (r110 > Species(game, f.FishSpecies).Caution && r3 == 3) {
             const Long k = game.Draw(4);
-            f.BiteActive = true;
-            f.BiteStep = 1;
-            f.BiteKind = BiteType(k);
+            // A fish that has left cannot bite: nothing is left to strike.
+            if (!leaves) {
+                f.BiteActive = true;
+                f.BiteStep = 1;
+                f.BiteKind = BiteType(k);
+            }
         }
         game.window<SceneForm>().Klev_T.setInterval(int(game.Draw(500) + 99));
     }

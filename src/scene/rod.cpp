@@ -27,6 +27,7 @@ void LandCast(Game& game) {
     f.CastFrame = 1;
     f.TackleY = game.place.CastLineY;
     f.TackleX = 5640;
+    f.InWater = true;
     PlaceFloat(game);
     scene.SLED.Visible = true;
     scene.Speen_AnimationT.setEnabled(false);
@@ -60,6 +61,7 @@ void CastRod(Game& game) {
     }
     if (game.fishing.RodBusy) return;
     ResetTackle(game);
+    game.fishing.InWater = false;  // out of the water until the cast lands
     SceneForm& scene = game.window<SceneForm>();
     scene.popl[0].Visible = false;
     scene.popl[1].Visible = false;
@@ -149,6 +151,8 @@ void StartReel(Game& game) {
     }
     if (game.save.LineSlot == 0) return;
     if ((game.save.RigMode == Rig::Lure && game.save.LureSlot == 0) || game.fishing.RodBusy) return;
+    // Only tackle that a cast put in the water can be reeled in.
+    if (!game.fishing.InWater) return;
     game.fishing.RodBusy = true;
     game.fishing.ReelBob = 1;
     game.fishing.Reeling = true;
@@ -181,6 +185,7 @@ void ReelTick(Game& game) {
     scene.popl[1].Top = float(f.TackleY - 100);
     if (f.TackleY >= game.place.ShoreLineY) {
         f.TackleY = game.place.ShoreLineY;
+        f.InWater = false;
         StopReel(game);
         if (f.Hooked) LandCatch(game);
     }
@@ -205,6 +210,7 @@ void HideTackleOnLeave(Game& game) {
     scene.Volna.Visible = false;
     f.WaveStep = 0;
     f.FishAtBait = false;
+    f.InWater = false;
     // A strike cut short leaves the rod shifted to the left.
     if (f.StrikeAnimating) scene.Speening.Left = float(f.RodRestLeft);
     StandRod(game);

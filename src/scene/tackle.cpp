@@ -94,11 +94,18 @@ void ResetTackle(Game& game) {
 }
 
 void StopReel(Game& game) {
+    FishingState& f = game.fishing;
+    SceneForm& scene = game.window<SceneForm>();
+    // A strike cut short leaves the rod shifted to the left.
+    if (f.StrikeAnimating) scene.Speening.Left = float(f.RodRestLeft);
     StandRod(game);
-    game.fishing.ReelBob = 1;
-    game.window<SceneForm>().Speen_AnimationT.setEnabled(false);
-    game.fishing.RodBusy = false;
-    game.fishing.Reeling = false;
+    f.ReelBob = 1;
+    scene.Speen_AnimationT.setEnabled(false);
+    f.RodBusy = false;
+    f.Reeling = false;
+    // Whatever the timer animated is over: the next Space or Enter starts anew.
+    f.CastAnimating = false;
+    f.StrikeAnimating = false;
 }
 
 void DropActiveRod(Game& game) { DropInUse(game.save.OwnedRods, game.save.RodSlot, "OwnedRods"); }

@@ -34,7 +34,7 @@ void ShowTension(Game& game);
 // position alone.
 void ResetTackle(Game& game);
 // G up, shore line reached, landing, line cut: the rod stands at rest and
-// the animation timer stops, whatever it was animating.
+// the animation timer stops; a cast or strike it was animating is over.
 void StopReel(Game& game);
 
 // Remove the item in use from its owned list: the last item takes its

@@ -193,7 +193,7 @@ void FinishTournament(Game& game) {
     std::string mark;
     if (won) {
         mark = " -Победитель";
-        game.save.PlayerMoney += t.TournamentPrize;
+        game.save.PlayerMoney = data::AddMoney(game.save.PlayerMoney, double(t.TournamentPrize));
     }
     result.Igrok[0].Caption = "Твой Результат: " + t.TournamentFish + " " + Kilograms(game, playerBest) + " кг " + mark;
     result.Show();

@@ -106,6 +106,9 @@ void GameHost::syncAll() {
         if (w->sync()) shown.push_back(w.get());
     for (FormWindow* w : shown) stage_.bringToFront(*w);
     stage_.refresh();
+    if (!sceneOverlay_)
+        if (FormWindow* scene = window("SceneForm")) sceneOverlay_ = new SceneOverlay(*scene, game_);
+    if (sceneOverlay_) sceneOverlay_->follow();
 }
 
 void GameHost::configure(FormWindow& window) const {

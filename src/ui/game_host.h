@@ -15,8 +15,11 @@
 #include <string>
 #include <vector>
 
+#include <QPointer>
+
 #include "ui/form_window.h"
 #include "ui/picture_cache.h"
+#include "ui/scene_overlay.h"
 #include "ui/settings.h"
 #include "ui/stage.h"
 
@@ -102,6 +105,7 @@ private:
     std::function<void(const Settings&)> onSettings_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
     Stage stage_;  // after the windows: it lets them go before they go
+    QPointer<SceneOverlay> sceneOverlay_;  // a child of the scene's window
     int depth_ = 0;
     bool finished_ = false;
     int exitCode_ = 0;

@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     forms::SystemClock clock;
     forms::SystemRandom systemRandom(clock);
     AutoplayRandom random(systemRandom);
-    forms::StbPictures pictures;
+    forms::FilePictures pictures;
     ui::QtDialogs dialogs;
     ui::QtWavePlayer wave;
     if (const char* name = std::getenv("KLEV_AUTOPLAY_NAME"); name && *name) dialogs.queueAnswer(name);

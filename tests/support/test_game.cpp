@@ -5,20 +5,13 @@
 #include <iterator>
 #include <random>
 
+#include <png.h>
+
 #include "data/text_codec.h"
 #include "data/text_file.h"
 
 namespace testing_support {
 namespace {
-
-void Put16(std::string& s, unsigned v) {
-    s += char(v & 0xFF);
-    s += char((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, unsigned v) {
-    Put16(s, v & 0xFFFF);
-    Put16(s, v >> 16);
-}
 
 std::string NativeRelative(const std::string& relative) {
     std::string r = relative;
@@ -31,25 +24,19 @@ std::string NativeRelative(const std::string& relative) {
 }  // namespace
 
 std::string PictureBytes(int width, int height) {
-    const unsigned rowBytes = unsigned((width * 3 + 3) & ~3);
-    const unsigned dataSize = rowBytes * unsigned(height);
-    std::string s = "BM";
-    Put32(s, 54 + dataSize);
-    Put32(s, 0);
-    Put32(s, 54);
-    Put32(s, 40);
-    Put32(s, unsigned(width));
-    Put32(s, unsigned(height));
-    Put16(s, 1);
-    Put16(s, 24);
-    Put32(s, 0);
-    Put32(s, dataSize);
-    Put32(s, 2835);
-    Put32(s, 2835);
-    Put32(s, 0);
-    Put32(s, 0);
-    s.append(dataSize, char(0x80));
-    return s;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = png_uint_32(width);
+    image.height = png_uint_32(height);
+    image.format = PNG_FORMAT_RGB;
+    const std::vector<unsigned char> grey(std::size_t(width) * std::size_t(height) * 3, 0x80);
+    png_alloc_size_t size = 0;
+    png_image_write_to_memory(&image, nullptr, &size, 0, grey.data(), 0, nullptr);
+    std::string bytes(size, '\0');
+    if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, grey.data(), 0, nullptr))
+        throw std::runtime_error("cannot make the test picture");
+    bytes.resize(size);
+    return bytes;
 }
 
 TestFolder::TestFolder() {

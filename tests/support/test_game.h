@@ -15,7 +15,7 @@ namespace testing_support {
 
 namespace fs = std::filesystem;
 
-// A tiny picture file (a BMP of w x h pixels) that the picture loader decodes.
+// A tiny picture file (a grey PNG of w x h pixels) that the picture loader decodes.
 std::string PictureBytes(int width, int height);
 
 class TestFolder {

@@ -40,13 +40,13 @@ done
 [ "$(listing)" = "$before" ] || fail "the game wrote into the installed tree"
 
 # The player's records book changes; a reinstall and a new start keep it.
-sed -i 's/^4600\r$/4700\r/' "$player/Data/rec.cfg"
-grep -q $'^4700\r$' "$player/Data/rec.cfg" || fail "could not change the records book"
+sed -i 's/^950\r$/960\r/' "$player/Data/rec.cfg"
+grep -q $'^960\r$' "$player/Data/rec.cfg" || fail "could not change the records book"
 save=$(md5sum < "$player/Saves/Тест/vrb.cfg")
 cmake --install "$build" --prefix "$prefix" > /dev/null
-grep -q $'^4700\r$' "$player/Data/rec.cfg" || fail "the reinstall replaced the records book"
+grep -q $'^960\r$' "$player/Data/rec.cfg" || fail "the reinstall replaced the records book"
 play
-grep -q $'^4700\r$' "$player/Data/rec.cfg" || fail "the second start replaced the records book"
+grep -q $'^960\r$' "$player/Data/rec.cfg" || fail "the second start replaced the records book"
 [ -s "$player/Saves/Тест/vrb.cfg" ] || fail "the save is gone"
 [ "$(md5sum < "$player/Saves/Тест/vrb.cfg")" = "$save" ] || fail "the save changed without play"
 echo "installed tree, first start and reinstall: ok"

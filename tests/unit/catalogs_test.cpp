@@ -88,6 +88,29 @@ TEST(Catalogs, ASecondSemicolonOrAnEmptyPriceStopsTheStart) {
     EXPECT_EQ(LinesError({"два"}), "\\Data\\Dev\\lsk.cfg, line 1: type mismatch: not a number: \"два\"");
 }
 
+TEST(Catalogs, ALinePriceOrStrengthBeyondTheLongRangeIsAnOverflow) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1500;2147483648", "overflow"},
+        {"1500;1e300", "overflow"},
+        {"2147483648;5", "overflow"},
+        {"1e300;5", "overflow"},
+        {"2147483647;2147483647", ""},
+        {"-2147483648;-2147483648", ""},
+    };
+    for (const auto& [line, problem] : cases) {
+        const std::string message = LinesError({"1", line});
+        EXPECT_EQ(message, *problem ? "\\Data\\Dev\\lsk.cfg, line 2: " + std::string(problem) + ": \"" + line + "\"" : "")
+            << line;
+    }
+}
+
+TEST(LoadCatalogs, AnItemNameThatWouldLeadOutOfTheImagesFolderStopsTheStart) {
+    TestGame t;
+    t.folder.write("Data/Dev/Sp.cfg", {"1", "..\\..\\conf", "3000", "10"});
+    EXPECT_EQ(t.startAs("Вася"),
+              "fatal: \\Data\\Dev\\Sp.cfg, line 2: \"..\" leads out of its folder: \"..\\..\\conf\"\n");
+}
+
 TEST(LoadCatalogs, TheFourCatalogsFillTheShopLists) {
     TestGame t;
     t.startAs("Вася");

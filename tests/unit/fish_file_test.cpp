@@ -70,6 +70,29 @@ TEST(Species, ShortFilesAndBadNumbersNameTheFileAndTheLine) {
               "\\Data\\Fish\\x.txt, line 8: subscript out of range: a negative number of baits: \"-1\"");
 }
 
+TEST(Species, ASpeciesWhoseLargestFishWouldSellPastTheLongRangeStopsTheStart) {
+    const struct {
+        const char* maxWeight;
+        const char* unit;
+        const char* price;
+        bool refused;
+    } cases[] = {
+        {"200000", "1", "10737", false},     // 2,147,400,000 $
+        {"200000", "1", "10738", true},      // 2,147,600,000 $
+        {"2147483647", "1", "1", false},
+        {"2147483647", "1", "2", true},
+        {"2147483647", "2147483647", "2147483647", false},
+        {"200000", "1", "-10738", true},
+    };
+    for (const auto& c : cases) {
+        const std::string error = SpeciesError({"Сом", "1000", c.maxWeight, "0", "60", "45", "som", "0", c.unit, c.price});
+        EXPECT_EQ(error, c.refused ? "\\Data\\Fish\\x.txt, line 10: overflow: the largest fish would sell for more than "
+                                     "2147483647 $: \"" + std::string(c.price) + "\""
+                                   : "")
+            << c.maxWeight << " " << c.price;
+    }
+}
+
 TEST(Species, APriceUnitThatIsNotPositiveOrAnEmptyWeightRangeStopsTheStart) {
     EXPECT_EQ(SpeciesError({"Лещ", "200", "4000", "0", "60", "45", "lesch", "0", "0", "3"}),
               "\\Data\\Fish\\x.txt, line 9: the grams per price unit must be positive: \"0\"");

@@ -193,7 +193,7 @@ TEST(Reflection, StateIsPrintedByItsNamesAndOneBasedIndices) {
 TEST(Pictures, TheSizeIsReadAtOnceAndThePixelsWhenFirstNeeded) {
     TestFolder f;
     f.writeBytes("p.bmp", PictureBytes(4, 3));
-    StbPictures pictures;
+    FilePictures pictures;
     const Bitmap b = pictures.Load(f.game() / "p.bmp", "\\p.bmp");
     EXPECT_EQ(b.name, "\\p.bmp");
     ASSERT_TRUE(b.image);
@@ -215,7 +215,7 @@ TEST(Pictures, AFileThatIsNoPictureOrIsMissingIsRefusedAtOnce) {
     f.writeBytes("text.jpg", "JFIF? no, just text");
     f.writeBytes("empty.jpg", "");
     f.writeBytes("half.bmp", PictureBytes(4, 3).substr(0, 10));
-    StbPictures pictures;
+    FilePictures pictures;
     EXPECT_THROW(pictures.Load(f.game() / "text.jpg", "t"), PictureError);
     EXPECT_THROW(pictures.Load(f.game() / "empty.jpg", "e"), PictureError);
     EXPECT_THROW(pictures.Load(f.game() / "half.bmp", "h"), PictureError);

@@ -57,6 +57,37 @@ TEST(GameFolder, ListingsAreSortedWithoutCaseAndSkipHiddenFilesAndFolders) {
     EXPECT_TRUE(data::ListFiles(f.game() / "missing").empty());
 }
 
+TEST(GameFolder, ListingsSkipTheFilesWindowsWritesIntoPictureFolders) {
+    TestFolder f;
+    for (const char* name : {"Thumbs.db", "desktop.ini", "THUMBS.DB", "Desktop.INI", "wood.jpg", "thumbs.db.jpg"})
+        f.writeBytes(std::string("pics/") + name, "x");
+    EXPECT_EQ(data::ListFiles(f.game() / "pics"), (std::vector<std::string>{"thumbs.db.jpg", "wood.jpg"}));
+}
+
+TEST(GameFolder, PathsThatCouldLeaveTheGameFolderAreRefused) {
+    const std::pair<std::string, const char*> parts[] = {
+        {"lake", nullptr},
+        {"lake\\north", nullptr},
+        {"Удочка...", nullptr},
+        {"..", "\"..\" leads out of its folder"},
+        {"..\\..", "\"..\" leads out of its folder"},
+        {"a/../../b", "\"..\" leads out of its folder"},
+        {"\\Windows", "an absolute path"},
+        {"/etc", "an absolute path"},
+        {"C:\\x", "an absolute path"},
+        {std::string("la\0ke", 5), "a NUL character in a file name"},
+    };
+    for (const auto& [part, problem] : parts) {
+        const char* found = data::PathPartProblem(part);
+        EXPECT_EQ(std::string(found ? found : "-"), std::string(problem ? problem : "-")) << part;
+    }
+    TestFolder f;
+    EXPECT_EQ(FatalMessage([&] { data::Resolve(f.game(), "\\Data\\Maps\\..\\..\\conf.cfg"); }),
+              "\\Data\\Maps\\..\\..\\conf.cfg: \"..\" leads out of its folder");
+    EXPECT_EQ(FatalMessage([&] { data::Resolve(f.game(), std::string("\\Data\\a\0b", 9)); }),
+              "\\Data\\a\\x00b: a NUL character in a file name");
+}
+
 TEST(TextFiles, LinesAreWindows1251WithCrLf) {
     TestFolder f;
     data::TextWriter w(f.game() / "t.cfg");
@@ -102,11 +133,53 @@ TEST(TextFiles, FailuresNameTheFileTheLineAndTheText) {
               "File not found: \\conf.cfg");
 }
 
+TEST(TextFiles, AFailureQuotesAShortPrintableExcerptOfItsLine) {
+    const std::string huge(10'000'000, 'x');
+    const std::string message = FatalMessage([&] {
+        auto r = data::TextReader::FromLines({huge}, "\\Data\\Dev\\Sp.cfg");
+        r.readStrictInt(',');
+    });
+    EXPECT_EQ(message, "\\Data\\Dev\\Sp.cfg, line 1: type mismatch: not a number: \"" + std::string(200, 'x') + "…\"");
+    EXPECT_EQ(FatalMessage([&] {
+                  auto r = data::TextReader::FromLines({std::string("\x1b]0;pwned\a\0tail", 15)}, "\\conf.cfg");
+                  r.skipLine();
+                  r.readLine();
+              }),
+              "\\conf.cfg, line 2: input past end of file");
+    EXPECT_EQ(FatalMessage([&] {
+                  auto r = data::TextReader::FromLines({std::string("\x1b]0;pwned\a\0tail", 15)}, "\\conf.cfg");
+                  r.readBoolean(',');
+              }),
+              "\\conf.cfg, line 1: type mismatch: not true or false: \"\\x1B]0;pwned\\x07\\x00tail\"");
+}
+
+TEST(TextFiles, ReadErrorsNameTheFile) {
+    TestFolder f;
+    fs::remove(f.game() / "Data" / "rec.cfg");
+    fs::create_directories(f.game() / "Data" / "rec.cfg");
+    EXPECT_EQ(FatalMessage([&] { data::TextReader r(f.game() / "Data" / "rec.cfg", "\\Data\\rec.cfg"); }),
+              "\\Data\\rec.cfg: is a folder, not a file");
+    if (fs::exists("/proc/self/mem"))  // a file whose reading fails at once
+        EXPECT_EQ(FatalMessage([&] { data::TextReader r("/proc/self/mem", "\\conf.cfg"); }),
+                  "\\conf.cfg, line 1: read error: Input/output error");
+    f.writeBytes("Data/big.cfg", "");
+    fs::resize_file(f.game() / "Data" / "big.cfg", (std::uintmax_t(64) << 20) + 1);
+    EXPECT_EQ(FatalMessage([&] { data::TextReader r(f.game() / "Data" / "big.cfg", "\\Data\\big.cfg"); }),
+              "\\Data\\big.cfg: too large for a text file of the game");
+}
+
 TEST(TextFiles, TheLongRangeIsTheLimitOfAStrictNumber) {
     auto r = data::TextReader::FromLines({"2147483647", "-2147483648", "2147483648"}, "x");
     EXPECT_EQ(r.readStrictInt(','), 2147483647);
     EXPECT_EQ(r.readStrictInt(','), -2147483648LL);
     EXPECT_THROW(r.readStrictInt(','), data::FatalError);
+    // Lenient numbers too: text without a number is 0, a huge number an overflow.
+    auto l = data::TextReader::FromLines({"2147483647.4x", "-2147483648", "abc", "2147483647.5", "1e300"}, "x");
+    EXPECT_EQ(l.readLenientInt(), 2147483647);
+    EXPECT_EQ(l.readLenientInt(), -2147483648LL);
+    EXPECT_EQ(l.readLenientInt(), 0);
+    EXPECT_EQ(FatalMessage([&] { l.readLenientInt(); }), "x, line 4: overflow: \"2147483647.5\"");
+    EXPECT_EQ(FatalMessage([&] { l.readLenientInt(); }), "x, line 5: overflow: \"1e300\"");
 }
 
 TEST(TextFiles, ReplacingAFileGoesThroughATemporaryAndKeepsTheOldOneOnFailure) {

@@ -263,7 +263,7 @@ struct Services {
     RandomLog random;
     forms::ScriptedDialogs dialogs;
     CallLog wave;
-    forms::StbPictures pictures;
+    forms::FilePictures pictures;
     forms::FixedClock clock;
 };
 

@@ -93,6 +93,22 @@ TEST(Maps, InfoListsTheFoldersAndEachMapItsPlaces) {
     EXPECT_EQ(m.Places[1].Y, 400);
 }
 
+TEST(Maps, AFolderThatWouldLeadOutOfTheMapsFolderStopsTheStart) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"..\\..", "line 3: \"..\" leads out of its folder: \"..\\..\""},
+        {"\\Data", "line 3: an absolute path: \"\\Data\""},
+        {std::string("la\0ke", 5), "line 3: a NUL character in a file name: \"la\\x00ke\""},
+    };
+    for (const auto& [folder, problem] : cases) {
+        TestGame t;
+        t.folder.write("Data/Maps/Info.inf", {"2", "lake", folder});
+        EXPECT_EQ(t.startAs("Вася"), "fatal: \\Data\\Maps\\Info.inf, " + problem + "\n") << problem;
+    }
+    TestGame settings;
+    settings.folder.write("conf.cfg", {"../lake", "false"});
+    EXPECT_EQ(settings.startAs("Вася"), "fatal: \\conf.cfg, line 1: \"..\" leads out of its folder: \"../lake\"\n");
+}
+
 TEST(Maps, ShortOrBadMapFilesStopTheStart) {
     TestGame shortInfo;
     shortInfo.folder.write("Data/Maps/Info.inf", {"3", "lake", "river"});

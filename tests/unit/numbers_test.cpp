@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include <locale>
 #include <optional>
 
@@ -21,6 +24,28 @@ TEST(Numbers, HalvesRoundToTheEvenNeighbour) {
     EXPECT_EQ(RoundHalfEven(-3.5), -4);
     EXPECT_EQ(RoundHalfEven(2.5000001), 3);
     EXPECT_EQ(RoundHalfEven(2.4999999), 2);
+}
+
+TEST(Numbers, MoneyStopsAtTheLimitsOfTheLongRange) {
+    const struct {
+        long long money;
+        double amount;
+        long long result;
+    } cases[] = {
+        {50, 2.5, 52},          {50, 3.5, 54},           {2147483000, 647, 2147483647}, {2147483000, 1e12, 2147483647},
+        {2147483647, 1, 2147483647}, {2147483647, 1e300, 2147483647}, {-2147483000, -1e12, -2147483648LL},
+        {100, -30, 70},         {100, std::nan(""), 100},
+    };
+    for (const auto& c : cases) EXPECT_EQ(AddMoney(c.money, c.amount), c.result) << c.money << " + " << c.amount;
+}
+
+TEST(Numbers, RoundingSaturatesBeyondTheWholeNumberRange) {
+    constexpr long long max = std::numeric_limits<long long>::max(), min = std::numeric_limits<long long>::min();
+    const std::pair<double, long long> cases[] = {
+        {9.2e18, 9200000000000000000LL}, {9.3e18, max}, {1e300, max}, {HUGE_VAL, max},
+        {-9.3e18, min},                  {-HUGE_VAL, min}, {std::nan(""), 0}, {-9223372036854775808.0, min},
+    };
+    for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundHalfEven(value), rounded) << value;
 }
 
 TEST(Numbers, StrictIntegerTakesANumberInTheUsersLocale) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "model/fatal_error.h"
 #include "data/save_file.h"
 #include "data/text_codec.h"
@@ -144,6 +147,16 @@ TEST(SaveFile, ATruncatedOrMalformedFileStopsTheGameAndChangesNothing) {
     EXPECT_EQ(v.PlayerMoney, 7);
 }
 
+TEST(SaveFile, AKeptFishWithoutPriceUnitIsMalformed) {
+    for (const char* unit : {"0", "-1000"}) {
+        std::vector<std::string> lines = kRichSave;
+        lines[12] = unit;  // the first fish's grams per price unit
+        klev::SaveData v;
+        EXPECT_EQ(LoadError(lines, v), "\\Saves\\Вася\\vrb.cfg, line 13: the grams per price unit of a kept fish "
+                                       "must be positive: \"" + std::string(unit) + "\"");
+    }
+}
+
 TEST(SaveFile, ANegativeCountIsMalformed) {
     std::vector<std::string> lines = {"50", "0", "0", "0", "0", "0", "popl", "0", "-1", "0", "0", "0", "0",
                                       "0", "0", "0", "0"};
@@ -263,6 +276,71 @@ TEST(SaveGame, ARemovedPlayerFolderFailsTheSave) {
     EXPECT_EQ(t.run("click Form1.Label5\n"), "ended\n");
     EXPECT_EQ(t.driver().dialogs().takeMessages(), std::vector<std::string>{"Ошибка при сохранении игры"});
     EXPECT_FALSE(t.folder.exists("Saves/Вася"));
+}
+
+TEST(SaveGame, APlantedLinkInPlaceOfTheTemporaryFileIsNeverFollowed) {
+    TestGame t;
+    t.startAs("Вася");
+    t.folder.writeBytes("victim.txt", "keep me");
+    for (const char* name : {"vrb.cfg.tmp", "vrb.cfg.tmpAAAAAA", "vrb.cfg.tmp.old"})
+        std::filesystem::create_symlink(t.folder.game() / "victim.txt",
+                                        t.folder.game() / "Saves" / "Вася" / name);
+    t.folder.writeBytes("Saves/Вася/vrb.cfg.tmpZZZZZZ", "left by a killed save");
+    t.game().save.PlayerMoney = 77;
+    EXPECT_EQ(t.run("click Form1.Label5\n"), "ended\n");
+    EXPECT_TRUE(t.driver().dialogs().takeMessages().empty());
+    EXPECT_EQ(t.folder.read("victim.txt"), "keep me");
+    EXPECT_FALSE(std::filesystem::is_symlink(t.folder.game() / "Saves" / "Вася" / "vrb.cfg"));
+    EXPECT_EQ(t.folder.readLines("Saves/Вася/vrb.cfg")[0], "77");
+    // Only the save and its backup remain beside each other.
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(t.folder.game() / "Saves" / "Вася"))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, std::vector<std::string>{"vrb.cfg"});  // the first save had an empty file: no backup
+}
+
+TEST(SaveGame, ThePreviousSaveAndBookAreKeptAsBackups) {
+    TestGame t;
+    t.folder.write("Saves/Вася/vrb.cfg", kRichSave);
+    const std::string book = t.folder.read("Data/rec.cfg");
+    t.startAs("Вася");
+    t.game().save.PlayerMoney = 4321;
+    t.game().book.RecordBook[0].Weight = 4000;
+    EXPECT_EQ(t.run("click Form1.Label5\n"), "ended\n");
+    EXPECT_EQ(t.folder.read("Saves/Вася/vrb.bak"), Bytes(kRichSave));
+    EXPECT_EQ(t.folder.readLines("Saves/Вася/vrb.cfg")[0], "4321");
+    EXPECT_EQ(t.folder.read("Data/rec.bak"), book);
+    EXPECT_EQ(t.folder.readLines("Data/rec.cfg")[2], "4000");
+}
+
+TEST(SaveGame, ADamagedSaveWithASoundBackupLoadsTheBackupAndSaysSo) {
+    const struct {
+        const char* what;
+        std::string save;
+    } cases[] = {
+        {"empty after a power cut", ""},
+        {"truncated", "50\r\n0\r\n"},
+        {"garbled", "\xFF\xFF\xFF\r\n"},
+    };
+    for (const auto& c : cases) {
+        TestGame t;
+        t.folder.writeBytes("Saves/Вася/vrb.cfg", c.save);
+        t.folder.write("Saves/Вася/vrb.bak", kRichSave);
+        EXPECT_EQ(t.startAs("Вася"), "") << c.what;
+        EXPECT_EQ(t.print("PlayerMoney"), "1234") << c.what;
+        EXPECT_EQ(t.print("CaughtCount"), "2") << c.what;
+        EXPECT_EQ(t.driver().dialogs().takeMessages(),
+                  std::vector<std::string>{"Файл сохранения повреждён. Загружена предыдущая сохранённая игра."})
+            << c.what;
+    }
+}
+
+TEST(SaveGame, WhenSaveAndBackupAreBothDamagedTheSavesFaultIsReported) {
+    TestGame t;
+    t.folder.write("Saves/Вася/vrb.cfg", {"50", "0", "0"});
+    t.folder.write("Saves/Вася/vrb.bak", {"x"});
+    EXPECT_EQ(t.startAs("Вася"), "fatal: \\Saves\\Вася\\vrb.cfg, line 4: input past end of file\n");
 }
 
 }  // namespace

@@ -201,10 +201,10 @@ TEST_F(SceneBite, TheFishMayLeaveAndBiteInOneTick) {
     rnd({Pick(110, 110), Pick(3, 3), Pick(5, 50), Pick(4, 4), Pick(1, 500)});
     advanceDrawingAll(200);
     EXPECT_EQ(print("SceneForm.Klev_T.Enabled"), "false");
-    EXPECT_EQ(print("BiteActive"), "true");
+    EXPECT_EQ(print("BiteActive"), "false");  // the fish took its bite along
     EXPECT_EQ(print("FishAtBait"), "false");
     advanceDrawingAll(2000);
-    EXPECT_EQ(print("BiteStep"), "1");
+    EXPECT_EQ(print("BiteStep"), "0");
 }
 
 TEST_F(SceneBite, ADriftingBiteMovesTheFloatFor25Steps) {

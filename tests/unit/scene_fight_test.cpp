@@ -133,16 +133,16 @@ TEST_F(SceneFight, SlackWhileReelingIsNotChecked) {
     EXPECT_EQ(print("SceneForm.HerboLine.Width"), "1695");
 }
 
-TEST_F(SceneFight, ASlackStepThatWouldLeaveNoBarIsNotMade) {
+TEST_F(SceneFight, ASlackStepPastNothingFallsToTheMark) {
     GiveTackle(200000, 200000);
     Hook(Catfish, 100000);  // 1000 per slack tick
-    v().fishing.Tension = 900;
+    v().fishing.Tension = 1740;
     advance(50);
-    EXPECT_EQ(print("SceneForm.HerboLine.Width"), "900");
+    EXPECT_EQ(print("SceneForm.HerboLine.Width"), "740");
     EXPECT_EQ(print("Hooked"), "true");
-    v().fishing.Tension = 1700;
+    v().fishing.Tension = 900;  // 900 - 1000 would be less than nothing
     advance(50);
-    EXPECT_EQ(print("Hooked"), "false");  // 700 is slack: the fish is gone
+    EXPECT_EQ(print("Hooked"), "false");  // it falls to the mark: the fish is gone
 }
 
 TEST_F(SceneFight, AVeryHeavyFishRelaxesTheBarBy110) {

@@ -33,6 +33,7 @@ TEST_F(SceneReel, StartingRefusesWhileSnaggedAndIgnoresMissingTackle) {
     EXPECT_EQ(print("Reeling"), "false");
     EXPECT_EQ(print("SceneForm.Info_Display.Caption"), "");
     v().save.LureSlot = 1;
+    v().fishing.InWater = true;  // as after a landed cast
     gDown();
     EXPECT_EQ(print("Reeling"), "true");
     EXPECT_EQ(print("RodBusy"), "true");

@@ -85,7 +85,7 @@ TEST_F(SceneSoak, TenHoursOfRandomPlayKeepTheTackleConsistent) {
     auto keyPress = [&](int code) { form.dispatch(Event::KeyPress, "", {-1, 0, 0, code}); };
     const long long tenHours = 10LL * 3600 * 1000;
     long long step = 0;
-    bool sawCatch = false, sawSnag = false, sawBreak = false;
+    bool sawCatch = false, sawSnag = false, sawBreak = false, castLanded = false;
     const std::size_t rods = v().save.OwnedRods.size();
     while (game().timers.now() < tenHours) {
         ++step;
@@ -96,12 +96,21 @@ TEST_F(SceneSoak, TenHoursOfRandomPlayKeepTheTackleConsistent) {
                 case 4: case 5: form.dispatch(Event::KeyDown, "", {-1, 0, 0, 71}); break;
                 case 6: form.dispatch(Event::KeyUp, "", {-1, 0, 0, 71}); break;
                 case 7: keyPress(roll(2) ? 110 : 242); break;
-                case 8: if (roll(4) == 0) keyPress(120); break;
+                case 8:
+                    if (roll(4) == 0) {
+                        keyPress(120);
+                        // Nothing fishes on a cut line.
+                        ASSERT_FALSE(form.Actions_T.enabled()) << "step " << step;
+                    }
+                    break;
                 case 9: form.dispatch(Event::Click, roll(2) ? "Butt_Popl" : "Butt_Bles", {}); break;
                 case 10:
                     if (roll(20) == 0) {
                         form.dispatch(Event::Click, "Image2", {});
-                        if (!form.Visible) map.dispatch(Event::Click, "PScene", {1 + roll(2), 0, 0, 0});
+                        if (!form.Visible) {
+                            castLanded = false;  // a new place: nothing cast there yet
+                            map.dispatch(Event::Click, "PScene", {1 + roll(2), 0, 0, 0});
+                        }
                     }
                     break;
                 default: break;
@@ -113,6 +122,9 @@ TEST_F(SceneSoak, TenHoursOfRandomPlayKeepTheTackleConsistent) {
         sawSnag = sawSnag || v().fishing.Snagged;
         sawBreak = sawBreak || v().save.OwnedRods.size() < rods;
         CheckConsistent(money, step);
+        // A fish is hooked only at a place where a cast has landed.
+        castLanded = castLanded || v().fishing.InWater;
+        ASSERT_TRUE(!v().fishing.Hooked || castLanded) << "step " << step;
         if (HasFatalFailure()) return;
     }
     // The session really fished: fish were landed, the lure snagged, a rod broke.

@@ -95,8 +95,8 @@ TEST_F(SceneTackle, CuttingCostsFiveMetresAndLeavesNothingInTheWater) {
     EXPECT_EQ(print("SceneForm.SLED.Visible"), "false");
     EXPECT_EQ(print("SceneForm.popl(0).Visible"), "false");
     EXPECT_EQ(print("SceneForm.popl(1).Visible"), "false");
-    // The fish search of the float goes on: cutting does not stop it.
-    EXPECT_EQ(print("SceneForm.Actions_T.Enabled"), "true");
+    // Nothing fishes on a cut line.
+    EXPECT_EQ(print("SceneForm.Actions_T.Enabled"), "false");
     key(120);
     EXPECT_EQ(print("OwnedLineCount"), "0");
     EXPECT_EQ(print("LineSlot"), "0");

@@ -66,4 +66,29 @@ TEST(TextCodec, FoldCaseLowersLatinAndCyrillicLetters) {
     EXPECT_EQ(FoldCase("123_-"), "123_-");
 }
 
+TEST(TextCodec, FoldCaseCoversEveryLetterAWindowsFileNameMayHold) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"ҐАНОК Ґ", "ґанок ґ"}, {"ЄЇІЎЂЉЊЋЏ", "єїіўђљњћџ"}, {"JÜRGEN ÀÉÎÕØÞ", "jürgen àéîõøþ"},
+        {"×÷ß", "×÷ß"},          {"ĀĂĄĆČĎĐĘĚĞĦĪĮĶİı", "āăąćčďđęěğħīįķİı"}, {"ĹĻĽŁŃŇ", "ĺļľłńň"},
+        {"ŊŐŒŘŚŠŢŤŦŮŰŲŴŶ", "ŋőœřśšţťŧůűųŵŷ"}, {"ŸŹŻŽ", "ÿźżž"}, {"ґ ü ł ÿ", "ґ ü ł ÿ"},
+    };
+    for (const auto& [upper, lower] : cases) EXPECT_EQ(FoldCase(upper), lower) << upper;
+}
+
+TEST(TextCodec, PrintableEscapesControlsAndCutsLongText) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Щука 1,5", "Щука 1,5"},
+        {std::string("a\0b", 3), "a\\x00b"},
+        {"\x1b[31mred\x1b[0m", "\\x1B[31mred\\x1B[0m"},
+        {"tab\tcr\rlf\n del\x7f", "tab\\tcr\\rlf\\n del\\x7F"},
+        {"\xC2\x98 c1", "\\u0098 c1"},
+        {"evil\u202Etxt.exe", "evil\\u202Etxt.exe"},
+        {"\xFF\xD0 broken", "\\xFF\\xD0 broken"},
+    };
+    for (const auto& [text, shown] : cases) EXPECT_EQ(Printable(text), shown) << shown;
+    EXPECT_EQ(Printable("абвгд", 3), "абв…");
+    EXPECT_EQ(Printable("абв", 3), "абв");
+    EXPECT_EQ(Printable(std::string(10'000'000, 'x'), 200), std::string(200, 'x') + "…");
+}
+
 }  // namespace

@@ -4,6 +4,7 @@ screen's frame, the splash and credits pictures, window backgrounds."""
 import math
 
 import numpy as np
+from PIL import Image
 
 import art_nature as nat
 from art_base import hanging_lamp, interior_wall, lamp_glow, window
@@ -13,16 +14,27 @@ from paint import Canvas, Linear, Radial, blob, catmull, mix, rng_for, shade
 
 # ================================================================ the bar
 
+# The regulars' picture covers this rectangle of the bar hall (Kafe.Image1: left
+# 600, top 1200, 9000 x 4500 twips of a 9600 twips wide window): it is cut from
+# the hall itself, so the two meet without a seam, and the floor starts where
+# their table ends.
+CREW_BOX = (40, 80, 640, 380)
+HALL_WARMTH = 0.12
+HALL_VIGNETTE = 0.5
+
+
 def bar_hall():
     rng = rng_for("bar")
     cv = Canvas(800, 560, 2)
-    interior_wall(cv, rng, "#6e4428", 440)
-    # wainscot and a rail
-    cv.rect(0, 300, 800, 434, Linear((0, 300), (0, 434), [(0, "#4a2a16"), (1, "#2a160a")]))
-    for x in range(0, 800, 80):
-        cv.rect(x + 8, 312, x + 72, 424, (0, 0, 0, 0.18))
-        cv.outline([(x + 8, 312), (x + 72, 312), (x + 72, 424), (x + 8, 424)], 1.2, "#7a4a28", alpha=0.5)
-    cv.rect(0, 294, 800, 304, Linear((0, 294), (0, 304), [(0, "#b07a4a"), (1, "#5a3418")]))
+    floor_y = CREW_BOX[3]
+    interior_wall(cv, rng, "#6e4428", floor_y)
+    # the regulars' table runs the whole width of the hall (their picture
+    # covers the middle of it), down to the floor
+    table_y = CREW_BOX[1] + 222
+    cv.rect(0, table_y, 800, floor_y, Linear((0, table_y), (0, floor_y), [(0, "#8a5a32"), (0.12, "#6a401e"),
+                                                                         (1, "#3a200c")]))
+    cv.rect(0, table_y - 4, 800, table_y + 6, Linear((0, table_y - 4), (0, table_y + 6), [(0, "#c8905a"),
+                                                                                        (1, "#7a4a24")]))
     # a window on the evening lake
     window(cv, 60, 70, 150, 120, frame="#3a2414",
            glass=Linear((60, 70), (60, 190), [(0, "#3a3f72"), (0.5, "#d0707a"), (0.75, "#ffc070"),
@@ -53,8 +65,8 @@ def bar_hall():
     cv.ellipse(440, 220, 20, 20, "#5a3a22")
     hanging_lamp(cv, 300, 40)
     hanging_lamp(cv, 620, 40)
-    cv.rect(0, 0, 800, 560, (255, 200, 140, 1.0), alpha=0.12, mode="multiply")
-    cv.vignette(0.5)
+    cv.rect(0, 0, 800, 560, (255, 200, 140, 1.0), alpha=HALL_WARMTH, mode="multiply")
+    cv.vignette(HALL_VIGNETTE)
     return cv.image("RGB")
 
 
@@ -115,12 +127,10 @@ def beer_mug(cv, x, y, h=34):
                      (x + w / 2 + 1, y - h - 1), (x + w / 2 + 1, y - h + 3)], True, 4), "#fbf4e0")
 
 
-def pubcrew():
+def pubcrew(hall):
+    """The four regulars at their table, over the part of the bar hall they cover."""
     rng = rng_for("pubcrew")
     cv = Canvas(640, 300, 3)
-    wood_planks(cv, 0, 0, 640, 300, "#5e3a22", rng, 30, horizontal=False, grain=0.2)
-    lamp_glow(cv, 320, 30, 300)
-    cv.rect(0, 0, 640, 300, (255, 190, 120, 1.0), alpha=0.15, mode="multiply")
     table_y = 222
 
     # ---- Бумбер: big and broad, bald, in a striped vest
@@ -237,8 +247,19 @@ def pubcrew():
     for hx, hy, s in ((52, table_y + 2, "#e8a88a"), (154, table_y + 2, "#e8a88a"), (236, table_y + 4, "#ecc0a0"),
                       (438, table_y + 2, "#e2ae8c"), (546, table_y + 4, "#e8b898")):
         cv.ellipse(hx, hy, 11, 8, Radial((hx - 3, hy - 3), 12, [(0, shade(s, 1.1)), (1, shade(s, 0.72))]))
-    cv.vignette(0.4)
-    return cv.image("RGB")
+    x0, y0, x1, y1 = CREW_BOX
+    crew = np.asarray(cv.image("RGBA").resize((x1 - x0, y1 - y0), Image.LANCZOS)).astype(np.float32)
+    # The hall's warm light and its vignette fall on the regulars too, or the
+    # edge of their picture shows.
+    warm = (1 - HALL_WARMTH) + HALL_WARMTH * np.array([255, 200, 140], np.float32) / 255
+    yy, xx = np.mgrid[y0:y1, x0:x1].astype(np.float32) + 0.5
+    w, h = hall.size
+    d = np.sqrt(((xx / w - 0.5) * 2) ** 2 + ((yy / h - 0.5) * 2) ** 2) / math.sqrt(2)
+    keep = 1 - np.clip(d, 0, 1) ** 2 * HALL_VIGNETTE
+    crew[..., :3] *= warm * keep[..., None]
+    crew = Image.fromarray(np.clip(crew + 0.5, 0, 255).astype(np.uint8), "RGBA")
+    back = hall.crop(CREW_BOX).convert("RGBA")
+    return Image.alpha_composite(back, crew).convert("RGB")
 
 
 # ================================================================ the main screen's frame
@@ -276,6 +297,13 @@ def back1():
         cv.poly(catmull([(x + 1.5, y + 1.5) for x, y in pts], True, 5), "#1e120a", alpha=0.6, blur=1)
         cv.poly(catmull(pts, True, 5), "#6a4426")
         cv.ellipse(fx - 14 * d, fy - 2, 2, 2, "#2a1a0e")
+    # Dark plaques under the captions of the right margin ("Рыболовная база" at
+    # top 180, "О программе" and "Выход" at 488 and 520, from left 728), so their
+    # text never runs over the rope or the frame.
+    for top, bottom in ((178, 214), (484, 546)):
+        cv.rect(731, top + 2, 839, bottom + 2, "#000000", alpha=0.45, blur=2)
+        cv.rect(729, top, 837, bottom, Linear((0, top), (0, bottom), [(0, "#3a2414"), (1, "#24140a")]))
+        cv.outline([(729, top), (837, top), (837, bottom), (729, bottom)], 1.2, "#8a6a3a", alpha=0.8)
     cv.vignette(0.4)
     return cv.image("RGB")
 
@@ -415,35 +443,30 @@ def fishery_background():
 
 
 def vsy():
-    """The evaluation window: a big dial scale by the left edge, parchment for the list."""
+    """The evaluation window (560 x 400).  Its title, message list and two labels
+    are opaque and cover the middle, so the picture is a frame for them: planks,
+    a parchment margin just around the list (left 40, top 64, 480 x 272), and a
+    small scale dial in each side margin, clear of every control."""
     rng = rng_for("vsy")
     cv = Canvas(560, 400, 2)
     wood_planks(cv, 0, 0, 560, 400, "#8a6440", rng, 34, horizontal=False, grain=0.2)
-    sheet = parchment(330, 330, "vsy_sheet", 2)
-    cv.paste(sheet, 200, 40)
-    cx, cy = 100, 150
-    cv.line([(cx, 0), (cx, cy - 70)], 2.4, "#3a3a3a")
-    cv.ellipse(cx + 4, cy + 6, 72, 72, "#000000", alpha=0.35, blur=5)
-    cv.ellipse(cx, cy, 72, 72, Radial((cx - 20, cy - 20), 100, [(0, "#f4f4f0"), (0.6, "#b8bcc0"), (1, "#5a5e64")]))
-    cv.ellipse(cx, cy, 60, 60, Radial((cx - 14, cy - 14), 70, [(0, "#ffffff"), (1, "#e0ddd2")]))
-    for k in range(40):
-        a = math.radians(-90 + k * 9)
-        r0 = 50 if k % 5 else 44
-        cv.line([(cx + math.cos(a) * r0, cy + math.sin(a) * r0), (cx + math.cos(a) * 57, cy + math.sin(a) * 57)],
-                1.2 if k % 5 == 0 else 0.7, "#2a2a2a")
-    for k in range(8):
-        a = math.radians(-90 + k * 45)
-        cv.text((cx + math.cos(a) * 34, cy + math.sin(a) * 34), str(k * 5), "sans-bold", 10, "#2a2a2a", anchor="mm")
-    cv.text((cx, cy + 22), "кг", "serif-bold", 10, "#6a2a1e", anchor="mm")
-    cv.line([(cx, cy), (cx + math.cos(math.radians(-20)) * 50, cy + math.sin(math.radians(-20)) * 50)], 2.2, "#c82a1e")
-    cv.ellipse(cx, cy, 4, 4, "#2a2a2a")
-    cv.line([(cx, cy + 72), (cx, cy + 110)], 2.4, "#6a6e74")
-    hook = catmull([(cx, cy + 110), (cx, cy + 130), (cx + 10, cy + 140), (cx + 18, cy + 130)], False, 6)
-    cv.line(hook, 3, "#6a6e74")
-    fish = catmull([(cx - 4, cy + 136), (cx - 12, cy + 160), (cx - 14, cy + 200), (cx - 4, cy + 232), (cx + 6, cy + 200),
-                    (cx + 6, cy + 160)], True, 6)
-    cv.poly(fish, Linear((cx - 14, 0), (cx + 6, 0), [(0, "#3a4a22"), (0.6, "#8e9e4e"), (1, "#e8e2c0")]))
-    cv.poly([(cx - 4, cy + 230), (cx - 16, cy + 248), (cx + 6, cy + 246)], "#6e6a34")
+    cv.rect(33, 58, 529, 344, "#000000", alpha=0.3, blur=4)
+    sheet = parchment(494, 286, "vsy_sheet", 2)
+    cv.paste(sheet, 33, 57)
+    for cx in (20, 540):
+        cy, r = 200, 14
+        cv.line([(cx, 0), (cx, cy - r)], 1.6, "#3a3a3a")
+        cv.ellipse(cx + 1.5, cy + 2, r, r, "#000000", alpha=0.35, blur=2)
+        cv.ellipse(cx, cy, r, r, Radial((cx - 5, cy - 5), 20, [(0, "#f4f4f0"), (0.6, "#b8bcc0"), (1, "#5a5e64")]))
+        cv.ellipse(cx, cy, r - 3, r - 3, Radial((cx - 3, cy - 3), 14, [(0, "#ffffff"), (1, "#e0ddd2")]))
+        for k in range(10):
+            a = math.radians(-90 + k * 36)
+            cv.line([(cx + math.cos(a) * (r - 7), cy + math.sin(a) * (r - 7)),
+                     (cx + math.cos(a) * (r - 4), cy + math.sin(a) * (r - 4))], 0.7, "#2a2a2a")
+        cv.line([(cx, cy), (cx + math.cos(math.radians(-40)) * 8, cy + math.sin(math.radians(-40)) * 8)], 1.2, "#c82a1e")
+        cv.line([(cx, cy + r), (cx, cy + r + 14)], 1.6, "#6a6e74")
+        hook = catmull([(cx, cy + r + 14), (cx, cy + r + 20), (cx + 4, cy + r + 24), (cx + 7, cy + r + 20)], False, 6)
+        cv.line(hook, 1.6, "#6a6e74")
     cv.vignette(0.35)
     return cv.image("RGB")
 
@@ -471,6 +494,8 @@ def wood_texture(w, h, key, base, horizontal):
 # ================================================================ all of them
 
 def pictures():
-    return [("bar", bar_hall()), ("back1", back1()), ("splash", splash()), ("logo", logo()),
+    hall = bar_hall()
+    # The regulars' picture `pubcrew` is drawn by art_bar.py to the bar window's places.
+    return [("bar", hall), ("back1", back1()), ("splash", splash()), ("logo", logo()),
             ("credits", credits_picture()), ("fishery_background", fishery_background()), ("vsy", vsy()),
             ("wood2", wood_texture(480, 400, "wood2", "#b88a5a", True))]

@@ -46,8 +46,13 @@ def _fit(pose):
         pose.length *= 0.97
 
 
-def draw_rod(pose, key):
-    pose = _fit(pose)
+def rod_extent(pose):
+    """Highest and lowest point of a fitted pose, relative to the butt."""
+    pts = _rod_points(_fit(pose))[3]
+    return max(p[1] for p in pts), min(0.0, min(p[1] for p in pts))
+
+
+def _rod_points(pose):
     pts = pose.centre()
     if pose.broken_at is not None:
         k = int(len(pts) * pose.broken_at)
@@ -67,8 +72,16 @@ def draw_rod(pose, key):
     else:
         lower, upper = pts, None
         allpts = pts
-    top = max(p[1] for p in allpts)
-    bottom = min(0.0, min(p[1] for p in allpts))
+    return pts, lower, upper, allpts
+
+
+def draw_rod(pose, key, extent):
+    """One rod frame.  Every frame has the same height and the butt at the same
+    place (`extent`: top and bottom over all frames), so a frame that replaces
+    another without moving the image keeps the rod where it stood."""
+    pose = _fit(pose)
+    pts, lower, upper, allpts = _rod_points(pose)
+    top, bottom = extent
     height = int(math.ceil(top - bottom + 16))
     cv = Canvas(ROD_W, height, 4)
     base_y = height - 6 + bottom
@@ -194,6 +207,33 @@ ROD_FRAMES = {
 
 
 # ================================================================ small pictures
+
+def float_picture():
+    """The float as the scene shows it: 14 x 40 pixels, the water line at the
+    bottom edge.  A fluorescent orange tip over a white band and a black band
+    reads on bright sky reflections and on dark water alike; the dark outline
+    keeps it apart from green shore water."""
+    cv = Canvas(14, 40, 6)
+    cx = 7
+    # the antenna: dark outline, then the colours
+    cv.rect(cx - 3.2, 1, cx + 3.2, 30, "#101010")
+    cv.ellipse(cx, 2.6, 3.2, 2.6, "#101010")
+    cv.rect(cx - 2, 2, cx + 2, 13, "#ff4a12")
+    cv.ellipse(cx, 2.8, 2, 1.8, "#ff7a3a")
+    cv.rect(cx - 2, 13, cx + 2, 17, "#ffffff")
+    cv.rect(cx - 2, 17, cx + 2, 22, "#ff4a12")
+    cv.rect(cx - 2, 22, cx + 2, 25, "#101010")
+    cv.rect(cx - 2, 25, cx + 2, 30, "#ffe23a")
+    cv.rect(cx - 1.2, 2, cx - 0.4, 29, "#ffffff", alpha=0.35)
+    # the shoulder of the body above the water
+    cv.poly(catmull([(cx - 6.6, 40), (cx - 5.8, 33), (cx - 3, 29), (cx + 3, 29), (cx + 5.8, 33), (cx + 6.6, 40)],
+                    False, 5), "#101010")
+    cv.poly(catmull([(cx - 5.4, 40), (cx - 4.6, 34), (cx - 2.2, 30.5), (cx + 2.2, 30.5), (cx + 4.6, 34),
+                     (cx + 5.4, 40)], False, 5),
+            Linear((cx - 5, 0), (cx + 5, 0), [(0, "#c81e0a"), (0.4, "#ff5a1e"), (1, "#8a1206")]))
+    return cv.image("RGBA")
+
+
 
 def empty_slot():
     cv = Canvas(96, 72, 4)
@@ -648,9 +688,12 @@ def build(folder, only=None):
     if only is not None and "program" not in only:
         return
     os.makedirs(folder, exist_ok=True)
+    extents = [rod_extent(pose) for pose in ROD_FRAMES.values()]
+    extent = (max(e[0] for e in extents), min(e[1] for e in extents))
     for name, pose in ROD_FRAMES.items():
-        save_png(draw_rod(pose, name), os.path.join(folder, name + ".png"))
+        save_png(draw_rod(pose, name, extent), os.path.join(folder, name + ".png"))
     save_png(empty_slot(), os.path.join(folder, "Empty_Pic.png"))
+    save_png(float_picture(), os.path.join(folder, "scene_float.png"))
     save_png(art_maps.marker_picture(glow=True).image("RGBA"), os.path.join(folder, "Sc_a.png"))
     for price in (3, 5, 7, 10):
         save_png(groundbait_pack(price), os.path.join(folder, "prik_%d.png" % price))

@@ -4,6 +4,7 @@ The checks work on the files only (not on content.py), so they also catch a
 writer that drifted from the formats.
 """
 
+import math
 import os
 import wave
 
@@ -17,6 +18,7 @@ GAME_TAGS = ["back1", "base(mini)", "base", "but_shop1", "but_fishery", "butt_pu
 PROGRAM_PICTURES = (
     ["Speen_normal", "speen_zabros1", "speen_zabros2", "speen_podsechka1", "speen_podsechka2",
      "speen_podsechka3", "Speen_izgib1", "Speen_izgib2", "Speen_izgib3", "speen_crash", "Empty_Pic", "Sc_a",
+     "scene_float",
      "prik_3", "prik_5", "prik_7", "prik_10", "leska", "panel", "icon_map", "icon_things", "icon_fish",
      "icon_help", "help_panel"]
     + ["drink%d" % i for i in range(1, 14)] + ["dish%d" % i for i in range(1, 6)]
@@ -86,6 +88,44 @@ class Lines:
         return strict_int(self.next())
 
 
+RARE = ("сом", "синец", "усач")
+LURE_KEYS = ("блесна м", "блесна с", "блесна б")
+
+
+def evaluation_pass(lo, hi):
+    """Share of fish whose weight reaches half the maximum: the weight is the
+    minimum plus (max - min) times a product of three uniform draws."""
+    t = (hi / 2 - lo) / (hi - lo)
+    if t <= 0:
+        return 1.0
+    ln = -math.log(t)
+    return 1 - t * (1 + ln + ln * ln / 2)
+
+
+def retrieve_steps(cast, shore):
+    """Reel steps (7 twips each) from the cast line to the shore line."""
+    return max(1, math.ceil((shore - cast) / 7))
+
+
+def lure_strike(place, species, key):
+    """Chance that a lure of bait key `key` is taken before the retrieve ends or snags:
+    per step a fish is tried 1 time in 15, then the place's abundance and the
+    species' chance for the key."""
+    if not place["fish"]:
+        return 0.0
+    by_name = {s["name"]: s for s in species}
+    take = 0.0
+    for name, value in place["fish"]:
+        chance = max([c for b, c in by_name[name]["baits"] if b == key] or [0])
+        take += value / 100 * min(chance, 100) / 100
+    h = take / len(place["fish"]) / 15
+    s = place["snag"] / 6000
+    if h <= 0:
+        return 0.0
+    keep = (1 - h) * (1 - s)
+    return h / (1 - keep) * (1 - keep ** retrieve_steps(place["cast"], place["shore"]))
+
+
 def check_folder(root, pictures_dir=None):
     p = Problems()
     summary = {}
@@ -128,6 +168,11 @@ def _check(root, pictures_dir, p, summary):
             if not 1 <= chance <= 100:
                 p.add("%s: chance %d for %s" % (f, chance, bait))
         species.append(sp)
+        if sp["name"] not in RARE and sp["max"] > sp["min"] > 0:
+            if evaluation_pass(sp["min"], sp["max"]) < 0.2:
+                p.add("%s: fewer than 1 fish in 5 weighs half the maximum (%d..%d g)" % (f, sp["min"], sp["max"]))
+            if sp["unit"] > 0 and sp["max"] / 2 / sp["unit"] * sp["price"] < 1:
+                p.add("%s: a fish the evaluation buys earns less than 1 $" % f)
     names = [s["name"] for s in species]
     keys = [s["key"] for s in species]
     if len(set(names)) != len(names) or len(set(keys)) != len(keys):
@@ -159,7 +204,7 @@ def _check(root, pictures_dir, p, summary):
         p.add("a new angler (50 $) cannot afford rod + line + bait (%d $)" % start_kit)
     sold = set(b[0] for b in baits)
     if lures:
-        sold |= {"блесна м", "блесна с", "блесна б"}
+        sold |= set(LURE_KEYS)
     for sp in species:
         if not any(b in sold for b, _ in sp["baits"]):
             p.add("%s takes nothing the shop sells" % sp["name"])
@@ -218,7 +263,14 @@ def _check(root, pictures_dir, p, summary):
                 seen.add(name)
             if not any(v >= 10 for _, v in fish):
                 p.add("%s: a tournament needs one species with abundance 10 or more" % loc)
-            places.append(dict(x=x, y=y, cast=cast, shore=shore, snag=snag, fish=fish))
+            steps = retrieve_steps(cast, shore)
+            if 1 - (1 - snag / 6000) ** steps > 0.2:
+                p.add("%s: snag chance %d snags more than 1 retrieve in 5" % (loc, snag))
+            place = dict(x=x, y=y, cast=cast, shore=shore, snag=snag, fish=fish)
+            place["strike"] = max(lure_strike(place, species, key) for key in LURE_KEYS) if lures else 0
+            places.append(place)
+        if lures and max((pl["strike"] for pl in places), default=0) < 0.25:
+            p.add("%s: no place where a lure retrieve brings a strike 1 time in 4" % folder)
         maps.append(dict(folder=folder, title=title, places=places))
     for n in names:
         if n not in seen:
@@ -302,6 +354,24 @@ def _check(root, pictures_dir, p, summary):
                     im.load()
             except OSError as e:
                 p.add("resources/pictures/%s.png: %s" % (name, e))
+        # A rod frame replaces another without the image moving (a landing puts
+        # the rest frame where the bent one stood): they must all be one size.
+        rod_sizes = set()
+        for name in PROGRAM_PICTURES:
+            if name.lower().startswith("speen"):
+                try:
+                    with Image.open(os.path.join(pictures_dir, name + ".png")) as im:
+                        rod_sizes.add(im.size)
+                except OSError:
+                    pass
+        if len(rod_sizes) > 1:
+            p.add("resources/pictures: rod frames differ in size %s" % sorted(rod_sizes))
+        try:
+            with Image.open(os.path.join(pictures_dir, "scene_float.png")) as im:
+                if im.mode != "RGBA" or im.size[0] < 8 or im.size[1] < 24:
+                    p.add("resources/pictures/scene_float.png: %s %s is no float to see" % (im.mode, im.size))
+        except OSError:
+            pass  # reported with the other program pictures
         extra = set(os.path.splitext(f)[0] for f in os.listdir(pictures_dir)) - set(PROGRAM_PICTURES)
         if extra:
             p.add("resources/pictures: unexpected files %s" % sorted(extra))
@@ -314,6 +384,18 @@ def _edit(path, fn):
         data = f.read()
     with open(path, "wb") as f:
         f.write(fn(data))
+
+
+def _replace_line(data, index, text):
+    lines = data.split(b"\r\n")
+    lines[index] = text
+    return b"\r\n".join(lines)
+
+
+def _no_lure_takers(root):
+    fish = os.path.join(root, "Data", "Fish")
+    for f in os.listdir(fish):
+        _edit(os.path.join(fish, f), lambda d: d.replace("блесна".encode("cp1251"), "блесна_".encode("cp1251")))
 
 
 def _first_fish(root):
@@ -346,6 +428,10 @@ FAULTS = [
     ("missing picture", lambda r: os.remove(os.path.join(r, "images", "back1.jpg"))),
     ("broken picture", lambda r: _edit(os.path.join(r, "images", "kubok.jpg"), lambda d: d[:200])),
     ("clipping sound", _loud_sound),
+    ("snag chance that snags most retrieves", lambda r: _edit(os.path.join(r, "Data", "Maps", "pond", "Loc1", "Conf.cfg"),
+                                                              lambda d: _replace_line(d, 3, b"40"))),
+    ("weights too wide for the evaluation", lambda r: _edit(_first_fish(r), lambda d: _replace_line(d, 2, b"99000"))),
+    ("no lure strike on a map", _no_lure_takers),
     ("non-Windows-1251 text", lambda r: _edit(os.path.join(r, "Data", "Maps", "Info.inf"),
                                               lambda d: d + b"\x98\r\n")),
 ]
