@@ -93,7 +93,7 @@ TEST(PlayerFiles, TheGamePlaysFromThePlayersFolderAndNeverWritesTheGameFolder) {
     forms::ScriptedRandom random;
     forms::ScriptedDialogs dialogs;
     forms::RecordingWavePlayer wave;
-    forms::StbPictures pictures;
+    forms::FilePictures pictures;
     forms::FixedClock clock;
     dialogs.queueAnswer("Вася");
     klev::GameConfig config;
