@@ -1,6 +1,10 @@
 #include "app/windows.h"
 
+#include "bar/duel.h"
+#include "bar/duel_select.h"
 #include "bar/kafe.h"
+#include "bar/shop_buy_drink.h"
+#include "bar/shop_buy_food.h"
 #include "base/base_form.h"
 #include "base/fish_ocenka.h"
 #include "base/fishery.h"
@@ -38,17 +42,25 @@ std::unique_ptr<forms::Form> MakeForm1(Game& game) {
     return form;
 }
 
+std::unique_ptr<forms::Form> MakeMovie1(Game& game) {
+    auto movie = std::make_unique<Movie1>(game);
+    movie->openPub = [&game] { OpenBar(game); };
+    return movie;
+}
+
 std::unique_ptr<forms::Form> MakeSceneForm(Game& game) {
     auto scene = std::make_unique<SceneForm>(game);
     scene->Tur_T.setOnTick([&game] { TournamentTick(game); });
+    scene->Duel_T.setOnTick([&game] { DuelTick(game); });
     return scene;
 }
 
 constexpr WindowKind Windows[] = {
     Entry<About>(),       Entry<Form1>(&MakeForm1),   Entry<MyStudio>(), Entry<Source>(),     Entry<SceneForm>(&MakeSceneForm),
-    Entry<Base>(),        Entry<Movie1>(),  Entry<ShopFr>(),   Entry<InvenFr>(),    Entry<Records>(),
+    Entry<Base>(),        Entry<Movie1>(&MakeMovie1),  Entry<ShopFr>(),   Entry<InvenFr>(),    Entry<Records>(),
     Entry<Fish_Ocenka>(), Entry<Fishery>(), Entry<Trofei>(),   Entry<Kafe>(),       Entry<Desk>(),
     Entry<Tour_Form>(),   Entry<Tur_Result>(),
+    Entry<Shop_BuyDrink>(), Entry<Shop_BuyFood>(), Entry<Duel_Select>(),
 };
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "base/movie1.h"
 
-#include "bar/kafe.h"
 #include "base/fishery.h"
 #include "base/shop_fr.h"
 #include "shell/game.h"
@@ -23,8 +22,7 @@ void Movie1::Timer1_Timer() {
     Hide();
     Timer1.setEnabled(false);
     const std::string& destination = game_.place.BaseDestination;
-    // The bar's own reset for a visit belongs to the bar window.
-    if (destination == "pub") game_.window<Kafe>().Show();
+    if (destination == "pub" && openPub) openPub();
     if (destination == "shop1") {
         game_.window<ShopFr>().Show();
         game_.window<ShopFr>().OpenOnRods();

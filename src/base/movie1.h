@@ -3,6 +3,8 @@
 // walks to, shown for 1.5 s between the base and the tackle shop, the bar or
 // the fish buyer.
 
+#include <functional>
+
 #include "forms/form.h"
 
 namespace klev {
@@ -16,6 +18,8 @@ public:
 
     forms::Control& Image1;  // the transition picture; the window is sized to it
     forms::Timer& Timer1;    // 1500 ms; armed by ShowBaseTransition, fires once
+    // Opens the bar, which sits above the base (set where the window is made).
+    std::function<void()> openPub;
 
 private:
     void Timer1_Timer();

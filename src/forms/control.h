@@ -64,6 +64,8 @@ public:
     const Bitmap& picture() const { return picture_; }
     void setPicture(Bitmap picture);
     void clearPicture() { picture_ = Bitmap{}; }
+    // The mouse pointer over the control: a custom picture, or the arrow when empty.
+    Bitmap MouseIcon;
 
     // Whether the control and every container above it are visible.
     bool shownOnForm() const;

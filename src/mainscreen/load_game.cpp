@@ -232,6 +232,7 @@ void InitDefaults(Game& game) {
         game.save.Regulars[i].Name = regulars[i].name;
         game.save.Regulars[i].Tolerance = regulars[i].tolerance;
         game.save.Regulars[i].Skill = regulars[i].skill;
+        game.save.Regulars[i].Drunkenness = 1;
     }
 }
 

@@ -120,7 +120,7 @@ void BarState::reflect(forms::VarVisitor& v) {
     v.field("TreatAll", TreatAll);
     v.field("DrinkStrength", DrinkStrength);
     v.field("DrinkAttitudeGain", DrinkAttitudeGain);
-    v.field("PuddleCount", PuddleCount);
+    v.count("PuddleCount", Puddles.size());
     v.field("FirstSlidingPuddle", FirstSlidingPuddle);
 }
 

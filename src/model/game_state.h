@@ -112,12 +112,28 @@ struct FishingState {
     void reflect(forms::VarVisitor& v);
 };
 
+// A puddle on the bar's floor, twips on the bar window.
+struct Puddle {
+    Long Left = 0, Top = 0;
+};
+
 // The bar: the player's drunkenness and fullness, the drink being poured
 // and the puddles on the floor.
 struct BarState {
     Long Drunkenness = 0, Satiety = 0;
     bool TreatAll = false;
-    Long DrinkStrength = 0, DrinkAttitudeGain = 0, PuddleCount = 0, FirstSlidingPuddle = 0;
+    Long DrinkStrength = 0, DrinkAttitudeGain = 0, FirstSlidingPuddle = 0;
+    std::vector<Puddle> Puddles;  // PuddleCount is its size; Blevo(i) shows Puddles[i - 1]
+    // What the hall shows. The meters are widths in twips: the drink meter
+    // grows by each drink and is recomputed from the values only by food and
+    // by opening the bar, so it may differ from Drunkenness * 10.
+    Long DrinkMeter = 0, SatietyMeter = 0;
+    bool DrinkMeterRed = false;  // once red, it stays red
+    std::string Speech;          // the last line said; empty until someone speaks
+    Long SpeechTop = 0, SpeechLeft = 0;
+    bool EyesShown = false;  // Хумпи's eyes
+    Long EyeColor = 0;
+    bool PassedOut = false;
 
     void reflect(forms::VarVisitor& v);
 };

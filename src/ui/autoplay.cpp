@@ -21,8 +21,9 @@ std::vector<std::string> ReadScriptLines(const std::string& file) {
     return lines;
 }
 
-Autoplay::Autoplay(GameHost& host, std::vector<std::string> lines, AnswerSink answers, int gapMs)
-    : host_(host), lines_(std::move(lines)), answers_(std::move(answers)), gapMs_(gapMs) {
+Autoplay::Autoplay(GameHost& host, std::vector<std::string> lines, AnswerSink answers, int gapMs,
+                   RandomSink randoms)
+    : host_(host), lines_(std::move(lines)), answers_(std::move(answers)), randoms_(std::move(randoms)), gapMs_(gapMs) {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &Autoplay::step);
 }
@@ -57,6 +58,15 @@ int Autoplay::execute(const std::string& line) {
     }
     if (verb == "answer") {
         answers_(cmd.restAfter(0));
+        return 0;
+    }
+    if (verb == "rnd") {
+        if (!randoms_) throw klev::CommandError("no scripted random numbers in this run");
+        for (std::size_t i = 1; i < cmd.words.size(); ++i) {
+            const double v = klev::RealNumber(cmd.words[i].text);
+            if (v < 0 || v >= 1) throw klev::CommandError("rnd value out of [0,1): " + cmd.words[i].text);
+            randoms_(v);
+        }
         return 0;
     }
     if (verb == "quit") {

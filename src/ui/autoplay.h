@@ -10,6 +10,8 @@
 //   select FORM.CONTROL I        settext FORM.CONTROL TEXT
 //   close FORM                   answer TEXT (the next input box)
 //   quit                         end the run at once, saving nothing
+//   rnd V...                     values the next draws return (screenshots of
+//                                random moments); then the system's generator
 // A member of a control array is NAME(i). Blank lines and lines starting
 // with '#' are skipped; a faulty line is reported on stderr and skipped.
 // The input commands are parsed and checked as the driver does it
@@ -34,8 +36,10 @@ class Autoplay : public QObject {
     Q_OBJECT
 public:
     using AnswerSink = std::function<void(std::string)>;
+    using RandomSink = std::function<void(double)>;
 
-    Autoplay(GameHost& host, std::vector<std::string> lines, AnswerSink answers, int gapMs = 250);
+    Autoplay(GameHost& host, std::vector<std::string> lines, AnswerSink answers, int gapMs = 250,
+             RandomSink randoms = nullptr);
 
     // Starts feeding commands once the event loop runs.
     void begin();
@@ -50,6 +54,7 @@ private:
     GameHost& host_;
     std::vector<std::string> lines_;
     AnswerSink answers_;
+    RandomSink randoms_;
     int gapMs_;
     std::size_t next_ = 0;
     QTimer timer_;

@@ -1,6 +1,7 @@
 #include "ui/control_view.h"
 
 #include <QComboBox>
+#include <QCursor>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -65,6 +66,7 @@ ControlView::Look ControlView::Look::of(const forms::Control& c) {
     l.list = c.List;
     l.listIndex = c.ListIndex;
     l.image = c.picture().image;
+    l.mouseIcon = c.MouseIcon.image;
     return l;
 }
 
@@ -73,7 +75,8 @@ bool ControlView::Look::sameAs(const forms::Control& c) const {
            bold == c.FontBold && fontSize == c.FontSize && geometry == GeometryOf(c) && fore == c.ForeColor &&
            back == c.BackColor && transparent == c.BackTransparent && centered == c.Centered && shape == c.Shape &&
            fill == c.FillColor && border == c.BorderColor && filled == c.Filled && stretch == c.Stretch &&
-           listIndex == c.ListIndex && image == c.picture().image && list == c.List;
+           listIndex == c.ListIndex && image == c.picture().image && list == c.List &&
+           mouseIcon == c.MouseIcon.image;
 }
 
 ControlView::ControlView(forms::Control& control, FormWindow& window, QWidget* parent)
@@ -162,6 +165,12 @@ void ControlView::sync() {
     if (first || before.image != look_.image || before.geometry.size() != look_.geometry.size())
         scaled_ = QPixmap();
     applyNative(before, first);
+    if (first || before.mouseIcon != look_.mouseIcon) {
+        // A custom pointer points with its centre.
+        const QPixmap icon = look_.mouseIcon ? window_.pictures().pixmap(forms::Bitmap{{}, look_.mouseIcon}) : QPixmap();
+        if (icon.isNull()) unsetCursor();
+        else setCursor(QCursor(icon));
+    }
     if (first || before.visible != look_.visible) setVisible(look_.visible);
     update();
 }

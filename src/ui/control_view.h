@@ -81,6 +81,7 @@ private:
         std::vector<std::string> list;
         int listIndex = -1;
         std::shared_ptr<const forms::Image> image;
+        std::shared_ptr<const forms::Image> mouseIcon;
 
         static Look of(const forms::Control& c);
         bool sameAs(const forms::Control& c) const;

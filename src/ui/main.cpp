@@ -14,6 +14,7 @@
 // KLEV_AUTOPLAY_SCRIPT names a file of commands fed to the running game
 // (see ui/autoplay.h).
 
+#include <deque>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>
@@ -38,6 +39,25 @@ char DecimalSeparator() {
     if (point.size() == 1 && point.at(0).unicode() < 128) return char(point.at(0).unicode());
     return klev::UserDecimalSeparator();
 }
+
+// The system's generator, with the values an autoplay script queues drawn
+// first (for screenshots of moments that come by chance).
+class AutoplayRandom : public forms::Random {
+public:
+    explicit AutoplayRandom(forms::Random& system) : system_(system) {}
+    void queue(double value) { queued_.push_back(value); }
+    double Rnd() override {
+        if (queued_.empty()) return system_.Rnd();
+        const double v = queued_.front();
+        queued_.pop_front();
+        return v;
+    }
+    void Randomize() override { system_.Randomize(); }
+
+private:
+    forms::Random& system_;
+    std::deque<double> queued_;
+};
 
 // The game folder and, when installed or run from the build, the player's
 // own folder for what the game writes.
@@ -84,7 +104,8 @@ int main(int argc, char** argv) {
     else qInfo("klevnitsa: no sound output, playing silently");
 
     forms::SystemClock clock;
-    forms::SystemRandom random(clock);
+    forms::SystemRandom systemRandom(clock);
+    AutoplayRandom random(systemRandom);
     forms::FilePictures pictures;
     ui::QtDialogs dialogs;
     ui::QtWavePlayer wave;
@@ -101,8 +122,9 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<ui::Autoplay> autoplay;
     if (const char* script = std::getenv("KLEV_AUTOPLAY_SCRIPT"); script && *script)
-        autoplay = std::make_unique<ui::Autoplay>(host, ui::ReadScriptLines(script),
-                                                  [&dialogs](std::string answer) { dialogs.queueAnswer(answer); });
+        autoplay = std::make_unique<ui::Autoplay>(
+            host, ui::ReadScriptLines(script), [&dialogs](std::string answer) { dialogs.queueAnswer(answer); }, 250,
+            [&random](double value) { random.queue(value); });
 
     host.start();
     if (host.finished()) return host.exitCode();

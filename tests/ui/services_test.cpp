@@ -168,6 +168,17 @@ TEST(Autoplay, FaultyLinesAreRefusedAndQuitEndsTheRun) {
     EXPECT_TRUE(p.t.folder.read("Saves/Вася/vrb.cfg").empty()) << "quit saves nothing";
 }
 
+TEST(Autoplay, RandomValuesGoToTheRunsGeneratorWhenItTakesThem) {
+    Played p;
+    std::vector<double> queued;
+    ui::Autoplay a(p.host, {}, [](std::string) {}, 250, [&queued](double v) { queued.push_back(v); });
+    EXPECT_EQ(a.execute("rnd 0.5 0 0.999"), 0);
+    EXPECT_EQ(queued, (std::vector<double>{0.5, 0, 0.999}));
+    EXPECT_THROW(a.execute("rnd 1"), std::runtime_error);
+    EXPECT_THROW(a.execute("rnd half"), std::runtime_error);
+    EXPECT_THROW(p.autoplay().execute("rnd 0.5"), std::runtime_error) << "a run without scripted numbers";
+}
+
 TEST(Autoplay, ScriptLinesAreReadWithoutLineEnds) {
     testing_support::TestFolder folder;
     folder.writeBytes("script.txt", "click Form1.Label4\r\nwait 300\n\nsettext X.Y a b\n");

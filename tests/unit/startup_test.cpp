@@ -144,7 +144,7 @@ TEST(StartUp, TheDefaultsComeAfterTheSave) {
         EXPECT_EQ(t.print(r + "Name"), names[i]);
         EXPECT_EQ(t.print(r + "Tolerance"), tolerance[i]);
         EXPECT_EQ(t.print(r + "Skill"), skill[i]);
-        EXPECT_EQ(t.print(r + "Drunkenness"), "0");
+        EXPECT_EQ(t.print(r + "Drunkenness"), "1");
     }
 }
 

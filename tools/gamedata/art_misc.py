@@ -495,6 +495,7 @@ def wood_texture(w, h, key, base, horizontal):
 
 def pictures():
     hall = bar_hall()
-    return [("bar", hall), ("pubcrew", pubcrew(hall)), ("back1", back1()), ("splash", splash()), ("logo", logo()),
+    # The regulars' picture `pubcrew` is drawn by art_bar.py to the bar window's places.
+    return [("bar", hall), ("back1", back1()), ("splash", splash()), ("logo", logo()),
             ("credits", credits_picture()), ("fishery_background", fishery_background()), ("vsy", vsy()),
             ("wood2", wood_texture(480, 400, "wood2", "#b88a5a", True))]

@@ -21,7 +21,8 @@ PROGRAM_PICTURES = (
      "scene_float",
      "prik_3", "prik_5", "prik_7", "prik_10", "leska", "panel", "icon_map", "icon_things", "icon_fish",
      "icon_help", "help_panel"]
-    + ["drink%d" % i for i in range(1, 14)] + ["dish%d" % i for i in range(1, 6)])
+    + ["drink%d" % i for i in range(1, 14)] + ["dish%d" % i for i in range(1, 6)]
+    + ["rival%d" % i for i in range(1, 5)] + ["pointer_duel"])
 
 
 class Problems:

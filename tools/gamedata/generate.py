@@ -52,6 +52,9 @@ def build(root, pictures, only=None):
         writers.write_records(root)
         writers.write_saves_placeholder(root)
         sounds.build(root)
+    if only is None or "bar" in only:
+        import art_bar
+        art_bar.build(root, pictures)
     art_program.build(pictures, only)
     print("written in %.0f s" % (time.time() - started))
 
