@@ -159,9 +159,10 @@ TEST(TextFiles, ReadErrorsNameTheFile) {
     fs::create_directories(f.game() / "Data" / "rec.cfg");
     EXPECT_EQ(FatalMessage([&] { data::TextReader r(f.game() / "Data" / "rec.cfg", "\\Data\\rec.cfg"); }),
               "\\Data\\rec.cfg: is a folder, not a file");
-    if (fs::exists("/proc/self/mem"))  // a file whose reading fails at once
+    if (fs::exists("/proc/self/mem")) {  // a file whose reading fails at once
         EXPECT_EQ(FatalMessage([&] { data::TextReader r("/proc/self/mem", "\\conf.cfg"); }),
                   "\\conf.cfg, line 1: read error: Input/output error");
+    }
     f.writeBytes("Data/big.cfg", "");
     fs::resize_file(f.game() / "Data" / "big.cfg", (std::uintmax_t(64) << 20) + 1);
     EXPECT_EQ(FatalMessage([&] { data::TextReader r(f.game() / "Data" / "big.cfg", "\\Data\\big.cfg"); }),
