@@ -137,11 +137,27 @@ void GameHost::openSettings() {
 
 bool GameHost::deliver(forms::Form& form, forms::Event event, const std::string& control,
                        const forms::EventArgs& args) {
-    return run([&] { form.dispatch(event, control, args); });
+    return run([&] {
+        // A tick that fired first may have taken the window away.
+        if (catchUp() && form.Visible) form.dispatch(event, control, args);
+    });
 }
 
 void GameHost::closeRequested(forms::Form& form) {
-    run([&] { form.QueryClose(); });
+    run([&] {
+        if (catchUp() && form.Visible) form.QueryClose();
+    });
+}
+
+bool GameHost::catchUp() {
+    // Inside a handler's dialog the game is waiting: its clock stays put.
+    if (depth_ > 1) return true;
+    // The pump may lag real time by a whole turn of the event loop. Input
+    // comes after every tick that was due before it, and a timer the handler
+    // starts counts from the moment of the input, not from the last pump.
+    game_.timers.pumpTo(now());
+    armedFor_.reset();
+    return !game_.ended();
 }
 
 FormWindow* GameHost::window(const forms::Form& form) const {

@@ -52,6 +52,8 @@ public:
     // game is over.
     bool run(const std::function<void()>& action);
 
+    // Input: the game's clock is first brought to now (due ticks fire in
+    // order), then the form's handler runs.
     bool deliver(forms::Form& form, forms::Event event, const std::string& control,
                  const forms::EventArgs& args) override;
     void closeRequested(forms::Form& form) override;
@@ -93,6 +95,9 @@ private:
     void fail(const std::string& message);
     void finish(int code);
     void afterEntry();
+    // Inside an input entry: fires the ticks due by now. False when one of
+    // them ended the game, so the input goes nowhere.
+    bool catchUp();
     void configure(FormWindow& window) const;
 
     klev::Game& game_;

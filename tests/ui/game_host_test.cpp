@@ -9,6 +9,7 @@
 #include <QTest>
 #include <stdexcept>
 
+#include "base/movie1.h"
 #include "mainscreen/about.h"
 #include "mainscreen/form1.h"
 #include "shell/game.h"
@@ -229,3 +230,31 @@ TEST(GameHost, AnyExceptionFromATickIsFatalToo) {
 }
 
 }  // namespace
+
+TEST(GameHost, InputComesAfterTheDueTicksAndATimerItStartsCountsFromIt) {
+    Hosted h;
+    h.toMap();
+    h.clickOn("Form1", "Butt_base");
+    // The pump has not run since 2000: the click at 2700 brings the clock up first.
+    h.now = 2700;
+    h.clickOn("Base", "But_shop");
+    auto& movie = h.t.game().window<klev::Movie1>();
+    EXPECT_EQ(h.t.game().timers.now(), 2700);
+    EXPECT_EQ(movie.Timer1.due(), 2700 + 1500);
+    h.now = 4199;
+    h.host.pump();
+    EXPECT_TRUE(movie.Visible);
+    h.now = 4200;
+    h.host.pump();
+    EXPECT_FALSE(movie.Visible);
+}
+
+TEST(GameHost, InputOnAWindowThatADueTickTookAwayGoesNowhere) {
+    Hosted h;
+    h.t.run("answer Вася\n");
+    h.host.start();
+    h.now = 2000;  // the splash's tick is due, but the pump has not run
+    h.host.deliver(h.t.game().window<klev::About>(), forms::Event::Click, "", {});
+    EXPECT_FALSE(h.t.game().window<klev::About>().Visible);
+    EXPECT_TRUE(h.window("Form1").isVisible());
+}
