@@ -155,8 +155,9 @@ Kafe::Kafe(Game& game)
     for (const char* background : {"", "Image1"})
         on(background, Event::MouseMove, [this] { Select_fr.Visible = false; });
     const std::pair<const char*, int> zones[] = {{"Label5", 2}, {"Label6", 3}, {"Label7", 4}, {"Label8", 1}};
-    for (auto [zone, regular] : zones)
-        on(zone, Event::MouseMove, [this, regular] { Label2.Caption = game_.save.Regulars[regular - 1].Name; });
+    for (const auto& zone : zones)
+        on(zone.first, Event::MouseMove,
+           [this, regular = zone.second] { Label2.Caption = game_.save.Regulars[regular - 1].Name; });
     on("Label1", Event::MouseMove, [this] { Info.Caption = ""; });
 
     on("But_Buy", Event::Click, [this] {
