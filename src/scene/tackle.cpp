@@ -9,7 +9,6 @@ namespace {
 
 constexpr float Baseline = 5700;
 constexpr forms::Color BarGreen = 0x00C000;
-constexpr float BarAtRest = 10;
 
 // The removal rule shared by the five DropActive procedures.
 void DropInUse(std::vector<TackleItem>& list, Long& slot, const char* listName) {

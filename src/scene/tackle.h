@@ -26,8 +26,9 @@ void StartAnimation(Game& game, int interval);
 
 // The float and the tackle marker follow the tackle position.
 void PlaceFloat(Game& game);
-// The tension bar shows the fight's tension.
+// The tension bar shows the fight's tension; its width at rest.
 void ShowTension(Game& game);
+constexpr float BarAtRest = 10;
 
 // Ends any nibble, bite or fight and restores the float, the rod picture
 // and the tension bar. Leaves the cast, the reel, the snag and the tackle

@@ -154,12 +154,18 @@ void ControlView::createNative() {
 void ControlView::sync() {
     if (!control_) return;
     const forms::Control& c = *control_;
-    if (synced_ && look_.sameAs(c)) return;
+    const FormWindow::Adjust& adjust = window_.adjust();
+    if (synced_ && !adjust && look_.sameAs(c)) return;
+    Look next = Look::of(c);
+    if (adjust) {
+        adjust(c, {next.caption, next.geometry, next.image});
+        if (synced_ && next == look_) return;
+    }
     const Look before = std::move(look_);
-    look_ = Look::of(c);
+    look_ = std::move(next);
     const bool first = !synced_;
     synced_ = true;
-    if (first || before.geometry != look_.geometry) setGeometry(look_.geometry);
+    if (first || before.geometry != look_.geometry) setGeometry(placed(look_.geometry));
     if (first || before.enabled != look_.enabled)
         setAttribute(Qt::WA_TransparentForMouseEvents, kind_ == Kind::Shape || !look_.enabled);
     if (first || before.image != look_.image || before.geometry.size() != look_.geometry.size())
@@ -173,6 +179,16 @@ void ControlView::sync() {
     }
     if (first || before.visible != look_.visible) setVisible(look_.visible);
     update();
+}
+
+QRect ControlView::placed(QRect g) const {
+    // A list box opened at the mouse (the inventory's pick list) is drawn
+    // whole inside its window; its own Left and Top stay what the game set.
+    if (kind_ != forms::Kind::ListBox || !parentWidget()) return g;
+    const QSize room = parentWidget()->size();
+    g.moveLeft(std::max(0, std::min(g.left(), room.width() - g.width())));
+    g.moveTop(std::max(0, std::min(g.top(), room.height() - g.height())));
+    return g;
 }
 
 QFont ControlView::fontOf() const {

@@ -85,11 +85,14 @@ private:
 
         static Look of(const forms::Control& c);
         bool sameAs(const forms::Control& c) const;
+        bool operator==(const Look&) const = default;
     };
 
     void createNative();
     void applyNative(const Look& before, bool first);
     void applyPalette();
+    // Where the view goes for the control's geometry `g`.
+    QRect placed(QRect g) const;
     QFont fontOf() const;
     void send(forms::Event event, QPointF at);
     void paintLabel(class QPainter& p);

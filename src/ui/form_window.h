@@ -3,7 +3,10 @@
 // control, stacked in the form's z-order and nested in their frames and
 // picture boxes. Input goes back to the form through FormEvents.
 
+#include <QRect>
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -53,6 +56,18 @@ public:
     // form, as the mouse would, when the control is visible and enabled.
     void setShortcuts(std::vector<std::pair<int, std::string>> shortcuts) { shortcuts_ = std::move(shortcuts); }
 
+    // What the screen shows of a control where the front end shows more than
+    // the model holds (a slot's item after a restart, the bar at rest). It
+    // may change what is drawn, never the control.
+    struct Shown {
+        std::string& caption;
+        QRect& geometry;
+        std::shared_ptr<const forms::Image>& image;
+    };
+    using Adjust = std::function<void(const forms::Control&, Shown)>;
+    void setAdjust(Adjust adjust) { adjust_ = std::move(adjust); }
+    const Adjust& adjust() const { return adjust_; }
+
     // From the views: an event on one of the form's controls.
     bool send(forms::Event event, const std::string& control, const forms::EventArgs& args);
 
@@ -90,6 +105,7 @@ private:
     QSize size_;
     long backColor_ = -1;
     std::shared_ptr<const forms::Image> background_;
+    Adjust adjust_;
 };
 
 }  // namespace ui

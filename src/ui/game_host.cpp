@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "shell/game.h"
+#include "ui/shown_extras.h"
 
 namespace ui {
 
@@ -113,7 +114,12 @@ void GameHost::syncAll() {
 
 void GameHost::configure(FormWindow& window) const {
     window.setKeysByPosition(settings_.keysByPosition);
-    if (window.form().name() == "SceneForm") window.setShortcuts(kSceneShortcuts);
+    const std::string& name = window.form().name();
+    if (name == "SceneForm") {
+        window.setShortcuts(kSceneShortcuts);
+        window.setAdjust(SceneShown(game_));
+    }
+    if (name == "InvenFr") window.setAdjust(InventoryShown(game_));
 }
 
 void GameHost::applySettings(const Settings& settings) {

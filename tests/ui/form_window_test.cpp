@@ -374,3 +374,18 @@ TEST(FormWindow, DisabledControlsAndShapesLetClicksThroughToWhatLiesBeneath) {
 }
 
 }  // namespace
+
+TEST(FormWindow, AListOpenedPastTheEdgeIsDrawnWholeInsideTheWindow) {
+    Shown s;
+    s.pond.Names.Left = 5400;  // 360 px: a 120 px list would end at 480 of 400
+    s.pond.Names.Top = 4200;   // 280 px: 100 px high, would end at 380 of 300
+    s.window.sync();
+    EXPECT_EQ(s.view("Names").geometry(), QRect(280, 200, 120, 100));
+    EXPECT_EQ(s.pond.Names.Left, 5400) << "the game's own Left is kept";
+    s.pond.Names.Left = 300;
+    s.window.sync();
+    EXPECT_EQ(s.view("Names").geometry().topLeft(), QPoint(20, 200));
+    s.pond.Title.Left = 5400;  // any other control may run past the edge
+    s.window.sync();
+    EXPECT_EQ(s.view("Title").geometry().left(), 360);
+}

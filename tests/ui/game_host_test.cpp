@@ -16,6 +16,7 @@
 #include "test_game.h"
 #include "ui/control_view.h"
 #include "ui/game_host.h"
+#include "ui/shown_extras.h"
 #include "ui_support.h"
 
 namespace {
@@ -257,4 +258,40 @@ TEST(GameHost, InputOnAWindowThatADueTickTookAwayGoesNowhere) {
     h.host.deliver(h.t.game().window<klev::About>(), forms::Event::Click, "", {});
     EXPECT_FALSE(h.t.game().window<klev::About>().Visible);
     EXPECT_TRUE(h.window("Form1").isVisible());
+}
+
+TEST(GameHost, TheInventoryShowsTheItemsInUseThoughItWasNeverGivenThem) {
+    Hosted h;
+    h.toMap();
+    klev::SaveData& save = h.t.game().save;  // as a save read at start-up leaves it
+    save.OwnedRods.push_back({.Name = "Удочка бамбуковая"});
+    save.OwnedBaits.push_back({.Name = "Выползок", .Amount = 7});
+    save.OwnedLines.push_back({.Name = "Леска 0,2", .LineLength = 50});
+    save.RodSlot = save.BaitSlot = save.LineSlot = 1;
+    h.clickOn("Form1", "Butt_base");
+    h.clickOn("Base", "Image1");
+    auto& inventory = h.t.game().form("InvenFr");
+    EXPECT_FALSE(h.view("InvenFr", "Sp_pic").pictureRect().isEmpty());
+    EXPECT_FALSE(h.view("InvenFr", "Nas_pic").pictureRect().isEmpty());
+    EXPECT_EQ(inventory.find("Nas_Kol")->Caption, "7") << "the model keeps what the base wrote";
+    EXPECT_EQ(h.view("InvenFr", "Nas_Kol").shownCaption(), QString("Осталось: 7"));
+    EXPECT_EQ(h.view("InvenFr", "Leska_Kol").shownCaption(), QString("Осталось: 50 м"));
+    EXPECT_EQ(h.view("InvenFr", "Leska_Naz").shownCaption(), QString("Леска 0,2"));
+    EXPECT_EQ(h.view("InvenFr", "Bles_Raz").shownCaption(), QString()) << "no lure in use";
+}
+
+TEST(GameHost, TheTensionBarIsDrawnAtRestUntilTheTackleIsFirstReset) {
+    Hosted h;
+    const auto adjust = ui::SceneShown(h.t.game());
+    const forms::Control& bar = *h.t.game().form("SceneForm").find("HerboLine");
+    std::string caption;
+    std::shared_ptr<const forms::Image> image;
+    QRect designed(224, 419, 113, 9);
+    adjust(bar, {caption, designed, image});
+    EXPECT_EQ(designed.width(), 1);
+    h.t.game().fishing.Hooked = true;
+    h.t.game().fishing.Tension = 1695;
+    QRect hooked(224, 419, 113, 9);
+    adjust(bar, {caption, hooked, image});
+    EXPECT_EQ(hooked.width(), 113);
 }
