@@ -203,6 +203,17 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         const forms::Control* c = form_.find(control);
         if (c && c->Visible && c->Enabled && form_.Visible) send(forms::Event::Click, control, {});
     }
+    for (const auto& [key, action] : keyActions_)
+        if (key == vk && form_.Visible) action();
+}
+
+void FormWindow::setKeyAction(int key, std::function<void()> action) {
+    for (auto& [k, a] : keyActions_)
+        if (k == key) {
+            a = std::move(action);
+            return;
+        }
+    keyActions_.emplace_back(key, std::move(action));
 }
 
 void FormWindow::keyReleaseEvent(QKeyEvent* event) {

@@ -12,7 +12,7 @@ namespace ui {
 namespace {
 
 // The keys the scene's help panel lists: each clicks the scene's icon for it
-// (M the map, I the things, F the caught fish), refusals and all.
+// (M the map, I the things, F the caught fish), refusals and all; B is below.
 const std::vector<std::pair<int, std::string>> kSceneShortcuts = {{'M', "Image2"}, {'I', "Image3"}, {'F', "Image4"}};
 
 }  // namespace
@@ -112,11 +112,17 @@ void GameHost::syncAll() {
     if (sceneOverlay_) sceneOverlay_->follow();
 }
 
-void GameHost::configure(FormWindow& window) const {
+void GameHost::configure(FormWindow& window) {
     window.setKeysByPosition(settings_.keysByPosition);
     const std::string& name = window.form().name();
     if (name == "SceneForm") {
         window.setShortcuts(kSceneShortcuts);
+        // B: the base is a click on the main screen away; the way there is
+        // the map icon's, so B is refused wherever M is.
+        window.setKeyAction('B', [this] {
+            if (clickShown("SceneForm", "Image2") && !this->window("SceneForm")->form().Visible)
+                clickShown("Form1", "Butt_base");
+        });
         window.setAdjust(SceneShown(game_));
     }
     if (name == "InvenFr") window.setAdjust(InventoryShown(game_));
@@ -164,6 +170,14 @@ bool GameHost::catchUp() {
     game_.timers.pumpTo(now());
     armedFor_.reset();
     return !game_.ended();
+}
+
+bool GameHost::clickShown(const std::string& formName, const std::string& control) {
+    FormWindow* w = window(formName);
+    if (!w || !w->form().Visible) return false;
+    const forms::Control* c = w->form().find(control);
+    if (!c || !c->Visible || !c->Enabled) return false;
+    return deliver(w->form(), forms::Event::Click, control, {});
 }
 
 FormWindow* GameHost::window(const forms::Form& form) const {

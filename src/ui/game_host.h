@@ -98,7 +98,10 @@ private:
     // Inside an input entry: fires the ticks due by now. False when one of
     // them ended the game, so the input goes nowhere.
     bool catchUp();
-    void configure(FormWindow& window) const;
+    void configure(FormWindow& window);
+    // Clicks a control as the mouse would: only on a shown window, a visible
+    // and enabled control. False when it was not clicked or the run is over.
+    bool clickShown(const std::string& formName, const std::string& control);
 
     klev::Game& game_;
     Clock clock_;

@@ -157,10 +157,20 @@ TEST(Stage, HelpPanelKeysDoWhatTheScenesIconsDoRefusalsIncluded) {
     EXPECT_TRUE(s.window("SceneForm").isVisible());
     EXPECT_EQ(s.t.game().window<klev::SceneForm>().Info_Display.Caption, "Обрежь леску(X)");
 
+    // B goes the way of the map icon, refused alike, then on to the base.
+    s.russianKey("SceneForm", u'И', u'и');
+    EXPECT_TRUE(s.window("SceneForm").isVisible());
+    EXPECT_FALSE(s.window("Base").isVisible());
+
     s.host.run([&] { s.t.game().fishing.Snagged = false; });
     QTest::keyClick(&s.window("SceneForm"), Qt::Key_M);
     EXPECT_FALSE(s.window("SceneForm").isVisible());
     EXPECT_TRUE(s.window("Form1").isVisible());
+
+    s.clickOn("Form1", "PScene(1)");
+    s.russianKey("SceneForm", u'И', u'и');
+    EXPECT_FALSE(s.window("SceneForm").isVisible());
+    EXPECT_TRUE(s.window("Base").isVisible());
 }
 
 namespace {
