@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGraphicsProxyWidget>
+#include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 #include "base/inven_fr.h"
 #include "base/trofei.h"
@@ -125,6 +130,47 @@ TEST(Stage, F11TogglesFullScreenAndTheStateIsRemembered) {
     QTest::keyClick(&stage, Qt::Key_F11);
     EXPECT_FALSE(stage.isFullScreen());
     EXPECT_FALSE(ui::Settings::load().fullScreen);
+}
+
+TEST(Stage, F2OpensTheSettingsWhileTheGameWaitsAndOkAppliesAndStoresThem) {
+    Staged s;
+    s.toMap();
+    ui::Settings chosen;
+    bool sawCurrent = false, clockStood = false;
+    // Inside the dialog's own loop: the player changes everything, then OK or Cancel.
+    auto answer = [&](bool ok) {
+        QTimer::singleShot(0, [&, ok] {
+            auto* d = qobject_cast<ui::SettingsDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            sawCurrent = d->keysBox()->isChecked() && d->scaleBox()->currentIndex() == 0;
+            d->volumeSlider()->setValue(40);
+            d->muteBox()->setChecked(true);
+            d->scaleBox()->setCurrentIndex(3);
+            d->keysBox()->setChecked(false);
+            // The pump timer may fire in there: the game must not move.
+            const std::int64_t before = s.t.game().timers.now();
+            s.now += 5000;
+            s.host.pump();
+            clockStood = s.t.game().timers.now() == before;
+            ok ? d->accept() : d->reject();
+        });
+    };
+    answer(false);
+    QTest::keyClick(&s.host.stage(), Qt::Key_F2);
+    EXPECT_TRUE(sawCurrent);
+    EXPECT_EQ(s.host.settings().volume, 100) << "Cancel changes nothing";
+    EXPECT_TRUE(clockStood) << "no tick ran while the dialog was open";
+
+    answer(true);
+    QTest::keyClick(&s.host.stage(), Qt::Key_F2);
+    const ui::Settings stored = ui::Settings::load();
+    for (const ui::Settings& got : {s.host.settings(), stored}) {
+        EXPECT_EQ(got.volume, 40);
+        EXPECT_TRUE(got.muted);
+        EXPECT_EQ(got.scale, ui::ScaleMode::Two);
+        EXPECT_FALSE(got.keysByPosition);
+    }
+    EXPECT_DOUBLE_EQ(s.host.stage().scale(), 2.0);
 }
 
 TEST(Stage, TheStagesCloseAsksTheFrontForm) {
