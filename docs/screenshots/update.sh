@@ -25,6 +25,7 @@ shots=(
   "evaluation     6   wait 3000;click Form1.Butt_base;click Base.but_oc"
   "notice_board   6   wait 3000;click Form1.Butt_base;click Base.But_Order"
   "inventory      6   wait 3000;click Form1.Butt_base;click Base.Image1"
+  "inventory_rigged 6 wait 3000;click Form1.Butt_base;click Base.Image1"
   "inventory_lure 9   wait 3000;click Form1.Butt_base;click Base.But_shop;wait 1800;click ShopFr.Razdel_B(3);select ShopFr.List_Bles 0;dblclick ShopFr.List_Bles;select ShopFr.List_Select 0;click ShopFr.Label5;click Form1.Butt_base;click Base.Image1;down InvenFr.Label1 10 10;select InvenFr.List1 0"
   "caught_fish    6   wait 3000;click Form1.Butt_base;click Base.Image2"
   "records        6   wait 3000;click Form1.Butt_base;click Base.Label1"
@@ -52,6 +53,8 @@ for entry in "${shots[@]}"; do
     tr ';' '\n' <<< "${commands:-}" > "$work/$name.txt"
     if [ "$name" = name_prompt ]; then
         KLEV_NAME= "$shot" "$here/$name.png" "$seconds" "$work/$name.txt" > /dev/null 2>&1
+    elif [ "$name" = inventory_rigged ]; then
+        KLEV_SAVE="$here/saves/rigged.cfg" "$shot" "$here/$name.png" "$seconds" "$work/$name.txt" > /dev/null 2>&1
     elif [[ "$name" = duel_* ]]; then
         KLEV_SAVE="$here/saves/friends.cfg" "$shot" "$here/$name.png" "$seconds" "$work/$name.txt" > /dev/null 2>&1
     elif [ "$name" = fatal_error ]; then
