@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <atomic>
@@ -168,7 +170,10 @@ struct Replayed {
     std::string warnings;
 };
 
-Replayed Replay(const Folders& folders, const std::string& script) {
+// Plays `script` through the driver on the "replayed" copy; `inspect` sees
+// the driver's game afterwards.
+Replayed Replay(const Folders& folders, const std::string& script,
+                const std::function<void(klev::Game&)>& inspect = {}) {
     std::ostringstream warnings;
     driver::Options options{folders.config("replayed"), &warnings};
     options.config.decimalSeparator = '.';  // the script names the one the session had
@@ -176,6 +181,7 @@ Replayed Replay(const Folders& folders, const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out;
     const driver::Status status = d.run(in, out);
+    if (inspect) inspect(d.game());
     return {status, out.str(), warnings.str()};
 }
 
@@ -285,6 +291,71 @@ TEST(Replay, ASessionStoppedByAFatalDataErrorReplaysToTheSameFatalLine) {
     const Replayed r = Replay(folders, script);
     EXPECT_EQ(r.status, driver::Fatal);
     EXPECT_EQ(r.out, "fatal: " + shown.back() + "\n");
+}
+
+TEST(Replay, WhatThePlayerTypesAndChoosesInTheBoxesReachesTheReplay) {
+    Folders folders;
+    // A player the regulars like, with money for a stake, on both copies.
+    {
+        driver::ScriptDriver d(driver::Options{folders.config("played"), nullptr});
+        std::istringstream in("answer Рыбак\nstart\nadvance 2000\nset PlayerMoney 500\n"
+                              "set Regulars(3).Attitude 100\nclick Form1.Label5\n");
+        std::ostringstream out;
+        ASSERT_EQ(d.run(in, out), driver::Finished) << out.str();
+        fs::remove_all(folders.root / "replayed");
+        fs::copy(folders.root / "played", folders.root / "replayed", fs::copy_options::recursive);
+    }
+    RecordedDesk desk(folders);
+    desk.shownDialogs.queueAnswer("Рыбак");
+    desk.host.start();
+    desk.wait(2100);
+    desk.click("Form1", "Butt_base");
+    desk.click("Base", "but_pub");
+    desk.wait(1600);
+    desk.click("Kafe", "But_Duel");
+    desk.click("Kafe", "Lb_Select(3)");
+    ASSERT_TRUE(desk.window("Duel_Select").isVisible());
+
+    // The stake typed over, the kind chosen with the keyboard, then a start
+    // the rules refuse; then a stake typed and a kind typed in.
+    QLineEdit* stake = desk.view("Duel_Select", "Text1").lineEdit();
+    QComboBox* kind = desk.view("Duel_Select", "Duel_T").comboBox();
+    ASSERT_TRUE(stake && kind);
+    stake->setFocus();
+    stake->selectAll();
+    QTest::keyClicks(stake, "101");
+    kind->setFocus();
+    QTest::keyClick(kind, Qt::Key_Down);
+    QTest::keyClick(kind, Qt::Key_Down);
+    desk.click("Duel_Select", "Label4");
+    klev::Game& game = desk.game;
+    const forms::Control& info = *game.form("Duel_Select").find("Info");
+    EXPECT_EQ(info.Caption, "100 максимально");
+    stake->selectAll();
+    QTest::keyClicks(stake, "-5");
+    kind->lineEdit()->selectAll();
+    QTest::keyClicks(kind->lineEdit(), "kind");
+    desk.click("Duel_Select", "Label4");
+    EXPECT_EQ(info.Caption, "Ставка не может быть отрицательной");
+    desk.wait(3000);
+
+    const std::string script = desk.script.str();
+    for (const char* line : {"settext Duel_Select.Text1 101", "set Duel_Select.Duel_T.ListIndex 1",
+                             "settext Duel_Select.Duel_T самай крупная рыба", "settext Duel_Select.Text1 -5",
+                             "set Duel_Select.Duel_T.ListIndex -1", "settext Duel_Select.Duel_T kind"})
+        EXPECT_TRUE(Has(script, line)) << line << "\n" << script;
+    const Replayed r = Replay(folders, script, [&](klev::Game& replayed) {
+        forms::Form& shown = replayed.form("Duel_Select");
+        EXPECT_EQ(shown.find("Info")->Caption, info.Caption);
+        for (const char* box : {"Text1", "Duel_T"}) {
+            EXPECT_EQ(shown.find(box)->Text, game.form("Duel_Select").find(box)->Text) << box;
+            EXPECT_EQ(shown.find(box)->ListIndex, game.form("Duel_Select").find(box)->ListIndex) << box;
+        }
+        EXPECT_EQ(replayed.timers.now(), game.timers.now());
+        EXPECT_EQ(replayed.save.PlayerMoney, game.save.PlayerMoney);
+    });
+    EXPECT_EQ(r.status, driver::Finished) << r.out;
+    EXPECT_EQ(r.out, "");
 }
 
 // --- The driver's side: the header, the time of day, the separator ---------
