@@ -209,7 +209,6 @@ void SessionRecorder::delivering(forms::Form& form, forms::Event event, const st
     const std::string& f = form.name();
     const bool onWindow = control.empty();
     const std::string target = onWindow ? f : f + "." + (args.index >= 0 ? control + "(" + std::to_string(args.index) + ")" : control);
-    const bool loaded = !onWindow && form.find(control, args.index) != nullptr;
     const char* names[] = {"click", "dblclick", "move", "down", "keypress", "keydown", "keyup"};
     const std::string name = names[int(event)];
     const std::string code = std::to_string(args.code);
@@ -220,9 +219,9 @@ void SessionRecorder::delivering(forms::Form& form, forms::Event event, const st
     // a move carry no position the game reads; the mouse going down does),
     // the raw event otherwise.
     if (key && onWindow) line(name + " " + f + " " + code);
-    else if (event == E::MouseMove && (onWindow || loaded)) line("move " + target);
-    else if ((event == E::Click || event == E::DblClick) && loaded) line(name + " " + target);
-    else if (event == E::MouseDown && loaded) line("down " + target + " " + at);
+    else if (event == E::MouseMove) line("move " + target);
+    else if ((event == E::Click || event == E::DblClick) && !onWindow) line(name + " " + target);
+    else if (event == E::MouseDown && !onWindow) line("down " + target + " " + at);
     else line("event " + target + " " + name + " " + at + " " + code);
 }
 

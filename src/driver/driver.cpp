@@ -162,7 +162,7 @@ bool ScriptDriver::runReplayCommand(const klev::CommandLine& cmd) {
 }
 
 // event FORM[.CONTROL] NAME X Y CODE: the event exactly as given, to the
-// handler of that name, whether or not the control is loaded now.
+// window's or the control's handler.
 void ScriptDriver::rawEvent(const klev::CommandLine& cmd) {
     cmd.need(6);
     const auto& w = cmd.words;
@@ -174,7 +174,8 @@ void ScriptDriver::rawEvent(const klev::CommandLine& cmd) {
     auto [formName, controlText] = klev::SplitFirstDot(w[1].text);
     forms::Form& form = klev::WindowNamed(*game_, formName);
     auto [name, index] = klev::SplitIndex(controlText);
-    if (index == -2) throw ScriptError("bad index: " + w[1].text);
+    if (index == -2 || (!controlText.empty() && !form.find(name, index)))
+        throw ScriptError("unknown control: " + w[1].text);
     forms::EventArgs args;
     args.index = index;
     args.x = float(klev::RealNumber(w[3].text));

@@ -145,8 +145,9 @@ void GameHost::openSettings() {
 bool GameHost::deliver(forms::Form& form, forms::Event event, const std::string& control,
                        const forms::EventArgs& args) {
     return run([&] {
-        // A tick that fired first may have taken the window away.
+        // A tick that fired first may have taken the window or the control away.
         if (!catchUp() || !form.Visible) return;
+        if (!control.empty() && !form.find(control, args.index)) return;
         if (observer_) observer_->delivering(form, event, control, args);
         form.dispatch(event, control, args);
     });

@@ -258,3 +258,18 @@ TEST(GameHost, InputOnAWindowThatADueTickTookAwayGoesNowhere) {
     EXPECT_FALSE(h.t.game().window<klev::About>().Visible);
     EXPECT_TRUE(h.window("Form1").isVisible());
 }
+
+TEST(GameHost, InputOnAControlThatIsNoLongerLoadedGoesNowhere) {
+    Hosted h;
+    h.toMap();
+    // The lake has two places: a marker 3 is what the river left behind,
+    // unloaded by the switch back before its view could go.
+    ASSERT_EQ(h.t.game().form("Form1").find("PScene", 3), nullptr);
+    forms::EventArgs args;
+    args.index = 3;
+    EXPECT_TRUE(h.host.deliver(h.t.game().window<klev::Form1>(), forms::Event::Click, "PScene", args));
+    EXPECT_FALSE(h.t.game().form("SceneForm").Visible) << "no place is opened for a marker not on the map";
+    args.index = 2;
+    h.host.deliver(h.t.game().window<klev::Form1>(), forms::Event::Click, "PScene", args);
+    EXPECT_TRUE(h.t.game().form("SceneForm").Visible);
+}

@@ -447,6 +447,17 @@ TEST(Replay, TheDriverTakesTheTimeOfDayAndTheSeparatorFromTheScript) {
     EXPECT_EQ(d.runLine("decimal ,", out), driver::ScriptFault) << "the game was reached";
     EXPECT_EQ(d.game().sep(), '.');
     EXPECT_NE(out.str().find("decimal must come before"), std::string::npos) << out.str();
+
+    // `event` reaches only windows and controls that are there.
+    ASSERT_EQ(d.runLine("answer Вася", out), driver::Finished);
+    ASSERT_EQ(d.runLine("start", out), driver::Finished);
+    ASSERT_EQ(d.runLine("advance 2000", out), driver::Finished);
+    for (const char* bad : {"event Form1.PScene(9) click 0 0 0", "event Form1.Label5 hover 0 0 0",
+                            "event Form1.PScene(x) click 0 0 0", "event Form1 click 0 0"})
+        EXPECT_EQ(d.runLine(bad, out), driver::ScriptFault) << bad;
+    EXPECT_FALSE(d.game().form("SceneForm").Visible);
+    EXPECT_EQ(d.runLine("event Form1.PScene(1) click 12.5 7 0", out), driver::Finished);
+    EXPECT_TRUE(d.game().form("SceneForm").Visible);
 }
 
 }  // namespace
