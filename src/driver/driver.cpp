@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <iostream>
+#include <limits>
 #include <istream>
 #include <ostream>
 #include <utility>
@@ -137,6 +138,8 @@ bool ScriptDriver::runReplayCommand(const klev::CommandLine& cmd) {
         cmd.need(2);
         const long long ms = klev::WholeNumber(w[1].text);
         if (ms < 0) throw ScriptError("negative time: " + w[1].text);
+        if (ms > std::numeric_limits<std::int64_t>::max() - game_->timers.now())
+            throw ScriptError("time out of range: " + w[1].text);
         game_->timers.pumpTo(game_->timers.now() + ms);
     } else if (verb == "clock") {
         if (w.size() < 2) throw ScriptError("clock needs a time of day");

@@ -458,6 +458,13 @@ TEST(Replay, TheDriverTakesTheTimeOfDayAndTheSeparatorFromTheScript) {
     EXPECT_FALSE(d.game().form("SceneForm").Visible);
     EXPECT_EQ(d.runLine("event Form1.PScene(1) click 12.5 7 0", out), driver::Finished);
     EXPECT_TRUE(d.game().form("SceneForm").Visible);
+
+    // Times past the clock's range are refused, not wrapped.
+    for (const char* bad : {"pump 9223372036854775807", "pump 99999999999999999999", "advance 1e30"})
+        EXPECT_EQ(d.runLine(bad, out), driver::ScriptFault) << bad;
+    EXPECT_EQ(d.runLine("pump 9000000000000000000", out), driver::Finished);
+    EXPECT_EQ(d.runLine("pump 300000000000000000", out), driver::ScriptFault);
+    EXPECT_NE(out.str().find("time out of range: 300000000000000000"), std::string::npos) << out.str();
 }
 
 }  // namespace
