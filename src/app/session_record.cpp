@@ -164,6 +164,7 @@ void SessionRecorder::enter() {
 }
 
 void SessionRecorder::line(std::string text, bool acts) {
+    if (!inEntry_) return;  // not begun, or ended by a failure
     lines_.push_back(std::move(text));
     if (acts) acts_ = true;
 }
