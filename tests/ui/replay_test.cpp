@@ -286,7 +286,9 @@ TEST(Replay, ASessionStoppedByAFatalDataErrorReplaysToTheSameFatalLine) {
     ASSERT_FALSE(shown.empty());
 
     const std::string script = desk.script.str();
-    EXPECT_TRUE(Has(script, "# fatal: " + shown.back())) << script;
+    const std::string last = "# fatal: " + shown.back() + "\n";
+    ASSERT_GE(script.size(), last.size());
+    EXPECT_EQ(script.substr(script.size() - last.size()), last) << "the script ends with the failure";
     EXPECT_TRUE(Has(script, "click Form1.PScene(1)")) << script;
     const Replayed r = Replay(folders, script);
     EXPECT_EQ(r.status, driver::Fatal);
