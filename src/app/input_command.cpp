@@ -1,6 +1,7 @@
 #include "app/input_command.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "data/numbers.h"
 #include "shell/game.h"
@@ -38,7 +39,9 @@ double RealNumber(const std::string& text) {
 
 long long WholeNumber(const std::string& text) {
     auto v = data::StrictNumber(text, '.');
-    if (!v || *v != double(static_cast<long long>(*v)) || text.find_first_of(".eE") != std::string::npos)
+    // Beyond the range of long long the conversion itself is undefined.
+    if (!v || std::fabs(*v) >= 9223372036854775808.0 || *v != double(static_cast<long long>(*v)) ||
+        text.find_first_of(".eE") != std::string::npos)
         throw CommandError("bad number: " + text);
     return static_cast<long long>(*v);
 }

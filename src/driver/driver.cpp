@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iostream>
+#include <limits>
 #include <istream>
 #include <ostream>
 #include <utility>
@@ -10,6 +12,7 @@
 #include "model/fatal_error.h"
 #include "data/numbers.h"
 #include "app/input_command.h"
+#include "app/session_record.h"
 #include "app/windows.h"
 #include "forms/reflect.h"
 
@@ -21,6 +24,14 @@ struct ScriptError : klev::CommandError {
     using klev::CommandError::CommandError;
 };
 
+// Commands that speak to the driver's own services, not to the game.
+bool ServiceCommand(const std::string& verb) {
+    for (const char* v : {"answer", "cancel", "rnd", "rndleft", "rndstrict", "reseeds", "seed", "clock", "decimal",
+                          "messages", "sounds"})
+        if (verb == v) return true;
+    return false;
+}
+
 }  // namespace
 
 void SoundLog::Play() {
@@ -29,9 +40,18 @@ void SoundLog::Play() {
 
 std::vector<std::string> SoundLog::take() { return std::exchange(started_, {}); }
 
-ScriptDriver::ScriptDriver(Options options) {
+double QueuedClock::secondsSinceMidnight() {
+    if (!queued_.empty()) {
+        last_ = queued_.front();
+        queued_.pop_front();
+    }
+    return last_;
+}
+
+ScriptDriver::ScriptDriver(Options options)
+    : config_(std::move(options.config)), warnings_(options.warnings ? options.warnings : &std::cerr) {
     klev::Services services{random_, dialogs_, wave_, pictures_, clock_};
-    game_ = std::make_unique<klev::Game>(std::move(options.config), services, klev::GameWindows());
+    game_ = std::make_unique<klev::Game>(config_, services, klev::GameWindows());
     wave_.watch(game_->messages.SoundFile);
 }
 
@@ -49,6 +69,7 @@ Status ScriptDriver::run(std::istream& script, std::ostream& out) {
 
 Status ScriptDriver::runLine(const std::string& line, std::ostream& out) {
     ++lineNumber_;
+    if (lineNumber_ == 1) checkOrigin(line);
     const std::size_t first = line.find_first_not_of(" \t");
     if (first == std::string::npos || line[first] == '#') return Finished;
     // A game that has ended still answers what it showed and played.
@@ -80,6 +101,7 @@ Status ScriptDriver::runLine(const std::string& line, std::ostream& out) {
 
 void ScriptDriver::execute(const std::string& line, std::ostream& out) {
     const klev::CommandLine cmd = klev::SplitCommand(line);
+    if (!ServiceCommand(cmd.words[0].text)) gameTouched_ = true;
     if (auto input = klev::ParseInput(*game_, cmd)) {
         if (input->action == klev::Input::Action::Close) {
             input->form->QueryClose();
@@ -89,8 +111,80 @@ void ScriptDriver::execute(const std::string& line, std::ostream& out) {
                                     const forms::EventArgs& args) { form.dispatch(e, control, args); });
         return;
     }
-    if (!runScriptCommand(cmd, out) && !runInspection(cmd, out))
+    if (!runScriptCommand(cmd, out) && !runReplayCommand(cmd) && !runInspection(cmd, out))
         throw ScriptError("unknown command: " + cmd.words[0].text);
+}
+
+void ScriptDriver::checkOrigin(const std::string& line) {
+    const auto origin = klev::ParseRecordHeader(line);
+    if (!origin) return;
+    std::ostream& warn = *warnings_;
+    const std::string version = klev::VersionText(config_);
+    if (origin->version != version)
+        warn << "warning: the script was recorded with version " << origin->version << ", this is " << version
+             << "\n";
+    const std::string checksum = klev::GameFolderChecksum(config_);
+    if (origin->checksum != checksum)
+        warn << "warning: the game folder differs from the one the script was recorded on (checksum " << checksum
+             << ", recorded " << origin->checksum << ")\n";
+}
+
+// The additions a recorded session needs: the desktop's pump, the time of
+// day, the decimal separator and events the plain input commands cannot say.
+bool ScriptDriver::runReplayCommand(const klev::CommandLine& cmd) {
+    const std::string& verb = cmd.words[0].text;
+    const auto& w = cmd.words;
+    if (verb == "pump") {
+        cmd.need(2);
+        const long long ms = klev::WholeNumber(w[1].text);
+        if (ms < 0) throw ScriptError("negative time: " + w[1].text);
+        if (ms > std::numeric_limits<std::int64_t>::max() - game_->timers.now())
+            throw ScriptError("time out of range: " + w[1].text);
+        game_->timers.pumpTo(game_->timers.now() + ms);
+    } else if (verb == "clock") {
+        if (w.size() < 2) throw ScriptError("clock needs a time of day");
+        for (std::size_t i = 1; i < w.size(); ++i) {
+            const double s = klev::RealNumber(w[i].text);
+            if (s < 0 || s >= 86400) throw ScriptError("time of day out of [0,86400): " + w[i].text);
+            clock_.queue(s);
+        }
+    } else if (verb == "decimal") {
+        cmd.need(2);
+        if (w[1].text.size() != 1) throw ScriptError("decimal takes one character: " + w[1].text);
+        if (gameTouched_) throw ScriptError("decimal must come before any command that reaches the game");
+        config_.decimalSeparator = w[1].text[0];
+        klev::Services services{random_, dialogs_, wave_, pictures_, clock_};
+        game_ = std::make_unique<klev::Game>(config_, services, klev::GameWindows());
+        wave_.watch(game_->messages.SoundFile);
+    } else if (verb == "event") {
+        rawEvent(cmd);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// event FORM[.CONTROL] NAME X Y CODE: the event exactly as given, to the
+// window's or the control's handler.
+void ScriptDriver::rawEvent(const klev::CommandLine& cmd) {
+    cmd.need(6);
+    const auto& w = cmd.words;
+    static const char* const names[] = {"click", "dblclick", "move", "down", "keypress", "keydown", "keyup"};
+    int kind = -1;
+    for (int i = 0; i < 7; ++i)
+        if (w[2].text == names[i]) kind = i;
+    if (kind < 0) throw ScriptError("unknown event: " + w[2].text);
+    auto [formName, controlText] = klev::SplitFirstDot(w[1].text);
+    forms::Form& form = klev::WindowNamed(*game_, formName);
+    auto [name, index] = klev::SplitIndex(controlText);
+    if (index == -2 || (!controlText.empty() && !form.find(name, index)))
+        throw ScriptError("unknown control: " + w[1].text);
+    forms::EventArgs args;
+    args.index = index;
+    args.x = float(klev::RealNumber(w[3].text));
+    args.y = float(klev::RealNumber(w[4].text));
+    args.code = int(klev::WholeNumber(w[5].text));
+    form.dispatch(forms::Event(kind), name, args);
 }
 
 bool ScriptDriver::runScriptCommand(const klev::CommandLine& cmd, std::ostream& out) {

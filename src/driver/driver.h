@@ -2,6 +2,7 @@
 // The headless driver: the game with scripted dialogs, scripted random
 // numbers, a recording sound player and a virtual clock, run by commands.
 
+#include <deque>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -16,6 +17,21 @@ namespace driver {
 
 struct Options {
     klev::GameConfig config;
+    // Where warnings go (a recorded script from another game folder or
+    // version); null: the standard error.
+    std::ostream* warnings = nullptr;
+};
+
+// The time of day the driver's game reads: the queued values in order, then
+// the last one again (noon until a value is queued).
+class QueuedClock : public forms::Clock {
+public:
+    void queue(double seconds) { queued_.push_back(seconds); }
+    double secondsSinceMidnight() override;
+
+private:
+    std::deque<double> queued_;
+    double last_ = 12 * 3600;
 };
 
 // The driver's sound player: it plays nothing and remembers, for every sound
@@ -57,6 +73,9 @@ private:
     void execute(const std::string& line, std::ostream& out);
     bool runScriptCommand(const klev::CommandLine& cmd, std::ostream& out);
     bool runInspection(const klev::CommandLine& cmd, std::ostream& out);
+    bool runReplayCommand(const klev::CommandLine& cmd);
+    void checkOrigin(const std::string& line);
+    void rawEvent(const klev::CommandLine& cmd);
     void print(const std::string& what, std::ostream& out);
     void set(const std::string& what, const std::string& text);
     void items(const std::string& what, std::ostream& out);
@@ -72,10 +91,13 @@ private:
     forms::ScriptedDialogs dialogs_;
     SoundLog wave_;
     forms::FilePictures pictures_;
-    forms::FixedClock clock_;
+    QueuedClock clock_;
+    klev::GameConfig config_;
+    std::ostream* warnings_;
     std::unique_ptr<klev::Game> game_;
     std::size_t lineNumber_ = 0;
     bool endedShown_ = false;
+    bool gameTouched_ = false;  // a command has reached the game (no `decimal` now)
 };
 
 using klev::SplitFirstDot;

@@ -37,7 +37,10 @@ std::int64_t GameHost::now() const {
 
 void GameHost::start() {
     elapsed_.start();
-    run([this] { game_.Start(); });
+    run([this] {
+        if (observer_) observer_->starting();
+        game_.Start();
+    });
 }
 
 bool GameHost::run(const std::function<void()>& action) {
@@ -55,6 +58,7 @@ bool GameHost::run(const std::function<void()>& action) {
         return false;
     }
     --depth_;
+    if (observer_ && depth_ == 0) observer_->entryEnded(nullptr);
     if (finished_) return false;
     if (game_.ended()) {
         finish(0);
@@ -76,7 +80,10 @@ void GameHost::pump() {
     // Millisecond rounding must not leave a tick that is due for one more turn.
     if (armedFor_ && t < *armedFor_ && *armedFor_ - t <= 1) t = *armedFor_;
     armedFor_.reset();
-    run([this, t] { game_.timers.pumpTo(t); });
+    run([this, t] {
+        if (observer_) observer_->pumping(t);
+        game_.timers.pumpTo(t);
+    });
 }
 
 void GameHost::arm() {
@@ -150,14 +157,19 @@ void GameHost::openSettings() {
 bool GameHost::deliver(forms::Form& form, forms::Event event, const std::string& control,
                        const forms::EventArgs& args) {
     return run([&] {
-        // A tick that fired first may have taken the window away.
-        if (catchUp() && form.Visible) form.dispatch(event, control, args);
+        // A tick that fired first may have taken the window or the control away.
+        if (!catchUp() || !form.Visible) return;
+        if (!control.empty() && !form.find(control, args.index)) return;
+        if (observer_) observer_->delivering(form, event, control, args);
+        form.dispatch(event, control, args);
     });
 }
 
 void GameHost::closeRequested(forms::Form& form) {
     run([&] {
-        if (catchUp() && form.Visible) form.QueryClose();
+        if (!catchUp() || !form.Visible) return;
+        if (observer_) observer_->closing(form);
+        form.QueryClose();
     });
 }
 
@@ -167,7 +179,9 @@ bool GameHost::catchUp() {
     // The pump may lag real time by a whole turn of the event loop. Input
     // comes after every tick that was due before it, and a timer the handler
     // starts counts from the moment of the input, not from the last pump.
-    game_.timers.pumpTo(now());
+    const std::int64_t t = now();
+    if (observer_) observer_->pumping(t);
+    game_.timers.pumpTo(t);
     armedFor_.reset();
     return !game_.ended();
 }
@@ -193,6 +207,7 @@ FormWindow* GameHost::window(const std::string& formName) const {
 }
 
 void GameHost::fail(const std::string& message) {
+    if (observer_) observer_->entryEnded(&message);
     // Nothing of the game runs again: no tick, no handler, no save.
     finished_ = true;
     exitCode_ = 1;

@@ -17,6 +17,7 @@
 
 #include <QPointer>
 
+#include "app/entry_observer.h"
 #include "ui/form_window.h"
 #include "ui/picture_cache.h"
 #include "ui/scene_overlay.h"
@@ -73,6 +74,9 @@ public:
     // Called with the settings whenever they are applied.
     void onSettings(std::function<void(const Settings&)> hook) { onSettings_ = std::move(hook); }
 
+    // Told of every entry into the game (the session recorder); null: none.
+    void setObserver(klev::EntryObserver* observer) { observer_ = observer; }
+
     // Ends the run now with `code`, whatever the game is doing; nothing is saved.
     void endRun(int code);
 
@@ -105,6 +109,7 @@ private:
 
     klev::Game& game_;
     Clock clock_;
+    klev::EntryObserver* observer_ = nullptr;
     QElapsedTimer elapsed_;
     QTimer pumpTimer_;
     std::optional<std::int64_t> armedFor_;

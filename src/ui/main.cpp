@@ -8,6 +8,9 @@
 //                                  ($XDG_DATA_HOME/klevnitsa), seeded on
 //                                  first start
 //   klevnitsa --game-folder DIR    everything in DIR, read and written
+//   klevnitsa --record FILE        plays as usual and writes the session to
+//                                  FILE as a klevnitsa-script script that
+//                                  replays it on a copy of the starting folder
 //
 // Two environment variables serve unattended runs (screenshots, benchmarks):
 // KLEV_AUTOPLAY_NAME answers the first input box (the player's name), and
@@ -22,8 +25,10 @@
 #include <QMessageBox>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "forms/services.h"
+#include "app/session_record.h"
 #include "app/windows.h"
 #include "shell/game.h"
 #include "shell/platform.h"
@@ -61,13 +66,16 @@ private:
 
 // The game folder and, when installed or run from the build, the player's
 // own folder for what the game writes.
-klev::GameConfig ConfigFromOptions(QApplication& app) {
+klev::GameConfig ConfigFromOptions(QApplication& app, std::string& recordFile) {
     QCommandLineParser options;
     options.setApplicationDescription("Клевница 2 — рыбалка");
     options.addHelpOption();
     const QCommandLineOption gameFolder("game-folder", "Всё в папке игры DIR: данные, сохранения, рекорды.", "DIR");
     options.addOption(gameFolder);
+    const QCommandLineOption record("record", "Записать игру в FILE сценарием для klevnitsa-script.", "FILE");
+    options.addOption(record);
     options.process(app);
+    if (options.isSet(record)) recordFile = options.value(record).toStdString();
 
     klev::GameConfig config = klev::DefaultVersion({});
     config.decimalSeparator = DecimalSeparator();
@@ -95,7 +103,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     ui::LoadRussianTranslation(app);
 
-    klev::GameConfig config = ConfigFromOptions(app);
+    std::string recordFile;
+    klev::GameConfig config = ConfigFromOptions(app, recordFile);
 
     // Without a sound output the game plays silently: one line says so, and
     // the multimedia backend's own warnings stay out of the terminal.
@@ -113,8 +122,24 @@ int main(int argc, char** argv) {
 
     const ui::Settings settings = ui::Settings::load();
     wave.setVolume(settings.volume, settings.muted);
-    klev::Game game(config, klev::Services{random, dialogs, wave, pictures, clock}, klev::GameWindows());
+    // --record: the game draws, asks and reads the time through the recorder.
+    std::unique_ptr<klev::SessionRecording> recording;
+    if (!recordFile.empty()) {
+        recording = std::make_unique<klev::SessionRecording>(recordFile, random, dialogs, clock);
+        if (!recording->ready()) {
+            qCritical("klevnitsa: cannot write %s", recordFile.c_str());
+            return 1;
+        }
+    }
+    const klev::Services services = recording
+        ? klev::Services{recording->random, recording->dialogs, wave, pictures, recording->clock}
+        : klev::Services{random, dialogs, wave, pictures, clock};
+    klev::Game game(config, services, klev::GameWindows());
     ui::GameHost host(game, {}, settings);
+    if (recording) {
+        recording->recorder.begin(game);
+        host.setObserver(&recording->recorder);
+    }
     host.onSettings([&wave](const ui::Settings& s) { wave.setVolume(s.volume, s.muted); });
     dialogs.setParent(&host.stage());
     dialogs.setBeforeModal([&host] { host.syncAll(); });

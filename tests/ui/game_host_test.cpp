@@ -295,3 +295,18 @@ TEST(GameHost, TheTensionBarIsDrawnAtRestUntilTheTackleIsFirstReset) {
     adjust(bar, {caption, hooked, image});
     EXPECT_EQ(hooked.width(), 113);
 }
+
+TEST(GameHost, InputOnAControlThatIsNoLongerLoadedGoesNowhere) {
+    Hosted h;
+    h.toMap();
+    // The lake has two places: a marker 3 is what the river left behind,
+    // unloaded by the switch back before its view could go.
+    ASSERT_EQ(h.t.game().form("Form1").find("PScene", 3), nullptr);
+    forms::EventArgs args;
+    args.index = 3;
+    EXPECT_TRUE(h.host.deliver(h.t.game().window<klev::Form1>(), forms::Event::Click, "PScene", args));
+    EXPECT_FALSE(h.t.game().form("SceneForm").Visible) << "no place is opened for a marker not on the map";
+    args.index = 2;
+    h.host.deliver(h.t.game().window<klev::Form1>(), forms::Event::Click, "PScene", args);
+    EXPECT_TRUE(h.t.game().form("SceneForm").Visible);
+}
