@@ -4,6 +4,7 @@
 // picture boxes. Input goes back to the form through FormEvents.
 
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -52,6 +53,9 @@ public:
     // Key shortcuts: a letter key (virtual key code) clicks a control of the
     // form, as the mouse would, when the control is visible and enabled.
     void setShortcuts(std::vector<std::pair<int, std::string>> shortcuts) { shortcuts_ = std::move(shortcuts); }
+    // Keys of the front end's own (a letter key, as a virtual key code): the
+    // action runs and the form never hears of the key.
+    void setFrontKeys(std::vector<std::pair<int, std::function<void()>>> keys) { frontKeys_ = std::move(keys); }
 
     // From the views: an event on one of the form's controls.
     bool send(forms::Event event, const std::string& control, const forms::EventArgs& args);
@@ -67,6 +71,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Runs the front end's action of a front key; true when it is one.
+    bool takeFrontKey(const QKeyEvent& event, bool press);
     void syncViews();
     void rebuildViews();
     void retireAll();
@@ -85,6 +91,7 @@ private:
     bool keysByPosition_ = false;
     bool shown_ = false;
     std::vector<std::pair<int, std::string>> shortcuts_;
+    std::vector<std::pair<int, std::function<void()>>> frontKeys_;
     unsigned long generation_ = 0;
     std::string caption_;
     QSize size_;

@@ -5,6 +5,8 @@
 #include <exception>
 
 #include "shell/game.h"
+#include "shell/journal.h"
+#include "ui/journal_window.h"
 
 namespace ui {
 
@@ -22,6 +24,7 @@ GameHost::GameHost(klev::Game& game, Clock clock, Settings settings)
         if (FormWindow* top = stage_.front()) closeRequested(top->form());
     });
     stage_.onSettings([this] { openSettings(); });
+    stage_.onJournal([this] { openJournal(); });
     pumpTimer_.setSingleShot(true);
     pumpTimer_.setTimerType(Qt::PreciseTimer);
     connect(&pumpTimer_, &QTimer::timeout, this, &GameHost::pump);
@@ -111,9 +114,10 @@ void GameHost::syncAll() {
     if (sceneOverlay_) sceneOverlay_->follow();
 }
 
-void GameHost::configure(FormWindow& window) const {
+void GameHost::configure(FormWindow& window) {
     window.setKeysByPosition(settings_.keysByPosition);
     if (window.form().name() == "SceneForm") window.setShortcuts(kSceneShortcuts);
+    if (window.form().name() == "Form1" || window.form().name() == "Base") window.setFrontKeys({{'J', [this] { openJournal(); }}});
 }
 
 void GameHost::applySettings(const Settings& settings) {
@@ -133,6 +137,27 @@ void GameHost::openSettings() {
     --depth_;
     if (chosen) applySettings(dialog.values());
     if (depth_ == 0 && !finished_) afterEntry();
+}
+
+JournalWindow* GameHost::journalWindow() const { return journal_; }
+
+void GameHost::openJournal() {
+    if (finished_) return;
+    if (!journal_) journal_ = new JournalWindow(&stage_, game_.sep());
+    // Before the player has given his name there is no journal of his.
+    std::filesystem::path file;
+    try {
+        if (!game_.save.PlayerName.empty()) file = klev::JournalPath(game_);
+    } catch (const std::exception&) {
+        // A name that makes no path has no journal either.
+    }
+    if (file.empty())
+        journal_->showJournal({});
+    else
+        journal_->load(file);
+    journal_->show();
+    journal_->raise();
+    journal_->activateWindow();
 }
 
 bool GameHost::deliver(forms::Form& form, forms::Event event, const std::string& control,
