@@ -18,9 +18,10 @@
 #include <QtCharts/QDateTimeAxis>
 #include <QtCharts/QHorizontalBarSeries>
 #include <QtCharts/QLineSeries>
-#include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <iostream>
 #include <map>
 #include <utility>
@@ -43,8 +44,31 @@ QString PlaceText(const data::JournalEntry& e) {
     return Q(e.map) + QString(e.map.empty() ? "место %1" : ", место %1").arg(e.place);
 }
 
-// The journal's time stamps; an invalid QDateTime for text that is none.
-QDateTime StampOf(const std::string& text) { return QDateTime::fromString(Q(text), "yyyy-MM-dd HH:mm:ss"); }
+// The journal's time stamps ("2026-12-09 14:03:27") as local milliseconds
+// since the epoch; nullopt for text that is none. Read by hand with the
+// midnight of each day looked up once: QDateTime's own parsing and time zone
+// lookups would cost more than the rest of an opening of ten thousand catches.
+class Stamps {
+public:
+    std::optional<qint64> operator()(const std::string& text) {
+        int y, mo, d, h, mi, s;
+        char tail;
+        if (text.size() != 19 || std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &tail) != 6)
+            return std::nullopt;
+        if (h < 0 || h > 23 || mi < 0 || mi > 59 || s < 0 || s > 59) return std::nullopt;
+        const int day = (y * 100 + mo) * 100 + d;
+        auto it = midnights_.find(day);
+        if (it == midnights_.end()) {
+            const QDate date(y, mo, d);
+            if (!date.isValid()) return std::nullopt;
+            it = midnights_.emplace(day, QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch()).first;
+        }
+        return it->second + ((h * 60LL + mi) * 60 + s) * 1000;
+    }
+
+private:
+    std::map<int, qint64> midnights_;
+};
 
 QChartView* ChartView(QChart* chart) {
     auto* view = new QChartView(chart);
@@ -278,10 +302,11 @@ void JournalWindow::fillWeightChart(const data::JournalSummary& journal) {
     std::map<std::string, QList<QPointF>> points;
     qint64 first = 0, last = 0;
     double heaviest = 0;
+    Stamps stamps;
     for (const data::JournalCatch& c : journal.catches) {
-        const QDateTime when = StampOf(c.landing.time);
-        if (!when.isValid()) continue;
-        const qint64 ms = when.toMSecsSinceEpoch();
+        const std::optional<qint64> when = stamps(c.landing.time);
+        if (!when) continue;
+        const qint64 ms = *when;
         if (points.empty() || ms < first) first = ms;
         if (points.empty() || ms > last) last = ms;
         const double kg = double(c.landing.weight) / 1000.0;
@@ -304,15 +329,22 @@ void JournalWindow::fillWeightChart(const data::JournalSummary& journal) {
     y->setLabelFormat("%.1f");
     weightChart_->addAxis(x, Qt::AlignBottom);
     weightChart_->addAxis(y, Qt::AlignLeft);
+    // Points of a line series drawn without its line: a scatter series makes
+    // an item of every point, ten times slower to lay out and paint.
     for (auto& [species, list] : points) {
-        auto* series = new QScatterSeries;
+        auto* series = new QLineSeries;
         series->setName(Q(species));
-        series->setMarkerSize(10);
         series->replace(list);
         weightChart_->addSeries(series);
+        QPen pen = series->pen();  // the theme's colour for this species
+        pen.setStyle(Qt::NoPen);
+        series->setPen(pen);
+        series->setPointsVisible(true);
+        series->setMarkerSize(6);
         series->attachAxis(x);
         series->attachAxis(y);
     }
+    weightChart_->legend()->setMarkerShape(QLegend::MarkerShapeCircle);
 }
 
 void JournalWindow::fillPlaceChart(const data::JournalSummary& journal) {
