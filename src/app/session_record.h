@@ -137,6 +137,9 @@ class RecordingClock : public forms::Clock {
 public:
     RecordingClock(forms::Clock& inner, SessionRecorder& recorder) : inner_(inner), recorder_(recorder) {}
     double secondsSinceMidnight() override;
+    // The date is not recorded: only the catch journal reads it, and a
+    // replay's journal carries the driver's date.
+    forms::LocalTime now() override { return inner_.now(); }
 
 private:
     forms::Clock& inner_;

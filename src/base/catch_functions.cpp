@@ -5,6 +5,7 @@
 #include "model/fatal_error.h"
 #include "data/numbers.h"
 #include "shell/game.h"
+#include "shell/journal.h"
 
 namespace klev {
 namespace {
@@ -17,13 +18,16 @@ bool IsRareSpecies(const std::string& speciesName) {
 // Enters `fish` into every records-book entry of its species that it beats.
 void CheckRecords(Game& game, const FishRecord& fish) {
     forms::Control& list = game.window<Fish_Ocenka>().List1;
+    bool entered = false;
     for (FishRecord& record : game.book.RecordBook) {
         if (record.Name != fish.PictureKey || fish.Weight <= record.Weight) continue;
         list.addItem("Ваш " + fish.Name + " был занесен");
         list.addItem("в книгу рекордов");
         record.Holder = game.save.PlayerName;
         record.Weight = fish.Weight;
+        entered = true;
     }
+    if (entered) JournalFate(game, fish, FishFate::Record);
 }
 
 bool IsBigEnoughToSell(const FishRecord& fish) {
@@ -63,6 +67,7 @@ void SellFish(Game& game, Long i) {
     forms::Control& list = game.window<Fish_Ocenka>().List1;
     list.addItem("Вы продали: " + fish.Name + " за");
     list.addItem(game.numberText(price) + " $");
+    JournalFate(game, fish, FishFate::Evaluated, price);
     RemoveSoldFish(game.save.CaughtFish, i);
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/numbers.h"
 #include "shell/game.h"
+#include "shell/journal.h"
 
 namespace klev {
 
@@ -57,6 +58,7 @@ void Fishery::Label6_DblClick() {
     const Long dollars = total / 1000;  // whole kilograms; total is at least 1000 here
     game_.save.PlayerMoney = data::AddMoney(game_.save.PlayerMoney, double(dollars));
     Label7.Caption = "Вы продали всю рыбу на " + data::IntText(dollars) + " $";
+    for (const FishRecord& fish : game_.save.CaughtFish) JournalFate(game_, fish, FishFate::Bought);
     game_.save.CaughtFish.clear();
 }
 

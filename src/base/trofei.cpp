@@ -2,6 +2,7 @@
 
 #include "shell/weight_text.h"
 #include "shell/game.h"
+#include "shell/journal.h"
 #include "shell/source.h"
 
 namespace klev {
@@ -69,6 +70,7 @@ void Trofei::Fish_List_DblClick() {
     const std::string clicked = Fish_List.currentText();
     for (std::size_t i = 0; i < net.size(); ++i) {
         if (net[i].Name != clicked) continue;
+        JournalFate(game_, net[i], FishFate::Released);
         // The last fish takes the released one's place, whole record and all.
         if (i + 1 != net.size()) net[i] = net.back();
         net.pop_back();

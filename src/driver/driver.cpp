@@ -48,6 +48,11 @@ double QueuedClock::secondsSinceMidnight() {
     return last_;
 }
 
+forms::LocalTime QueuedClock::now() {
+    const long s = long(last_);
+    return {2000, 1, 1, int(s / 3600), int(s / 60 % 60), int(s % 60)};
+}
+
 ScriptDriver::ScriptDriver(Options options)
     : config_(std::move(options.config)), warnings_(options.warnings ? options.warnings : &std::cerr) {
     klev::Services services{random_, dialogs_, wave_, pictures_, clock_};

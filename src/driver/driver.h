@@ -28,6 +28,9 @@ class QueuedClock : public forms::Clock {
 public:
     void queue(double seconds) { queued_.push_back(seconds); }
     double secondsSinceMidnight() override;
+    // 2000-01-01 at the last time of day given, so what the driver's game
+    // stamps with a date is the same in every run.
+    forms::LocalTime now() override;
 
 private:
     std::deque<double> queued_;

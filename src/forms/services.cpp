@@ -19,6 +19,19 @@ double SystemClock::secondsSinceMidnight() {
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + sub / 1000.0;
 }
 
+LocalTime Clock::now() {
+    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&t, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+LocalTime FixedClock::now() {
+    long s = long(seconds) % 86400;
+    if (s < 0) s += 86400;
+    return {2000, 1, 1, int(s / 3600), int(s / 60 % 60), int(s % 60)};
+}
+
 SystemRandom::SystemRandom(Clock& clock) : clock_(clock) {
     engine_.seed(std::random_device{}());
 }

@@ -15,11 +15,20 @@
 
 namespace forms {
 
+// A moment of the local calendar.
+struct LocalTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+
 // The time of day, in seconds since midnight.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual double secondsSinceMidnight() = 0;
+    // The local date and time, for what the game stamps with a date (the
+    // catch journal). The system's unless a clock says otherwise.
+    virtual LocalTime now();
 };
 
 class Random {
@@ -171,10 +180,13 @@ private:
     std::vector<std::filesystem::path> started_;
 };
 
+// Always the same moment: 1 January 2000 at `seconds` past midnight, so a
+// scripted run stamps the same dates every time.
 class FixedClock : public Clock {
 public:
     double seconds = 12 * 3600;
     double secondsSinceMidnight() override { return seconds; }
+    LocalTime now() override;
 };
 
 }  // namespace forms

@@ -9,6 +9,7 @@
 #include "scene/scene_form.h"
 #include "scene/tackle.h"
 #include "shell/game.h"
+#include "shell/journal.h"
 #include "shell/weight_text.h"
 
 namespace klev {
@@ -120,7 +121,7 @@ void LandFish(Game& game) {
     fish.PricePerUnit = s.PricePerUnit;
     fish.SpeciesName = s.Name;
     fish.PictureKey = s.PictureKey;
-    Grow(game.save.CaughtFish) = std::move(fish);
+    JournalLanding(game, Grow(game.save.CaughtFish) = std::move(fish));
 }
 
 void LandCatch(Game& game) {

@@ -5,6 +5,7 @@
 #include "scene/scene_form.h"
 #include "scene/tackle.h"
 #include "shell/game.h"
+#include "shell/journal.h"
 
 namespace klev {
 namespace {
@@ -60,6 +61,7 @@ void CastRod(Game& game) {
         return;
     }
     if (game.fishing.RodBusy) return;
+    JournalCast(game);
     ResetTackle(game);
     game.fishing.InWater = false;  // out of the water until the cast lands
     SceneForm& scene = game.window<SceneForm>();

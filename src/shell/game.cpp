@@ -5,6 +5,7 @@
 
 #include "data/game_folder.h"
 #include "data/numbers.h"
+#include "shell/journal.h"
 
 namespace klev {
 

@@ -37,6 +37,7 @@ struct GameConfig {
 };
 
 class Game;
+struct JournalCache;
 
 // One kind of window: its name and how to make it. The table of every
 // window of the game is the app's (app/windows.h); the game makes each one
@@ -66,6 +67,8 @@ public:
     forms::TimerQueue timers;
     const GameConfig config;
     Services services;
+    // The catch journal's memory for the run (shell/journal.h); made on first use.
+    std::unique_ptr<JournalCache> journal;
 
     // The window W (a class with a static `Name`), created on first use.
     template <class W>

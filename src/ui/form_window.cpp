@@ -182,8 +182,20 @@ void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     sendBackground(forms::Event::MouseMove, event->position());
 }
 
+bool FormWindow::takeFrontKey(const QKeyEvent& event, bool press) {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const int vk = VirtualKeyOf(event);
+    for (const auto& [key, action] : frontKeys_) {
+        if (key != vk) continue;
+        if (press && !event.isAutoRepeat() && action) action();
+        return true;
+    }
+    return false;
+}
+
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
+    if (takeFrontKey(*event, true)) return;
     forms::EventArgs args;
     // A key goes down (again, while it is held), then types its character.
     if (const int vk = VirtualKeyOf(*event)) {
@@ -203,23 +215,12 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         const forms::Control* c = form_.find(control);
         if (c && c->Visible && c->Enabled && form_.Visible) send(forms::Event::Click, control, {});
     }
-    for (const auto& [key, action] : keyActions_)
-        if (key == vk && form_.Visible) action();
-}
-
-void FormWindow::setKeyAction(int key, std::function<void()> action) {
-    for (auto& [k, a] : keyActions_)
-        if (k == key) {
-            a = std::move(action);
-            return;
-        }
-    keyActions_.emplace_back(key, std::move(action));
 }
 
 void FormWindow::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     // A held key repeats key downs only; it goes up once, when let go.
-    if (event->isAutoRepeat()) return;
+    if (event->isAutoRepeat() || takeFrontKey(*event, false)) return;
     if (const int vk = VirtualKeyOf(*event)) {
         forms::EventArgs args;
         args.code = vk;

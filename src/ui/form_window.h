@@ -55,9 +55,9 @@ public:
     // Key shortcuts: a letter key (virtual key code) clicks a control of the
     // form, as the mouse would, when the control is visible and enabled.
     void setShortcuts(std::vector<std::pair<int, std::string>> shortcuts) { shortcuts_ = std::move(shortcuts); }
-    // A letter key (virtual key code) that runs `action`, which may reach
-    // other windows; set again, the key's action is replaced.
-    void setKeyAction(int key, std::function<void()> action);
+    // Keys of the front end's own (a letter key, as a virtual key code): the
+    // action runs and the form never hears of the key.
+    void setFrontKeys(std::vector<std::pair<int, std::function<void()>>> keys) { frontKeys_ = std::move(keys); }
 
     // What the screen shows of a control where the front end shows more than
     // the model holds (a slot's item after a restart, the bar at rest). It
@@ -85,6 +85,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Runs the front end's action of a front key; true when it is one.
+    bool takeFrontKey(const QKeyEvent& event, bool press);
     void syncViews();
     void rebuildViews();
     void retireAll();
@@ -103,7 +105,7 @@ private:
     bool keysByPosition_ = false;
     bool shown_ = false;
     std::vector<std::pair<int, std::string>> shortcuts_;
-    std::vector<std::pair<int, std::function<void()>>> keyActions_;
+    std::vector<std::pair<int, std::function<void()>>> frontKeys_;
     unsigned long generation_ = 0;
     std::string caption_;
     QSize size_;

@@ -5,6 +5,8 @@
 #include <exception>
 
 #include "shell/game.h"
+#include "shell/journal.h"
+#include "ui/journal_window.h"
 #include "ui/shown_extras.h"
 
 namespace ui {
@@ -23,6 +25,7 @@ GameHost::GameHost(klev::Game& game, Clock clock, Settings settings)
         if (FormWindow* top = stage_.front()) closeRequested(top->form());
     });
     stage_.onSettings([this] { openSettings(); });
+    stage_.onJournal([this] { openJournal(); });
     pumpTimer_.setSingleShot(true);
     pumpTimer_.setTimerType(Qt::PreciseTimer);
     connect(&pumpTimer_, &QTimer::timeout, this, &GameHost::pump);
@@ -126,13 +129,14 @@ void GameHost::configure(FormWindow& window) {
         window.setShortcuts(kSceneShortcuts);
         // B: the base is a click on the main screen away; the way there is
         // the map icon's, so B is refused wherever M is.
-        window.setKeyAction('B', [this] {
-            if (clickShown("SceneForm", "Image2") && !this->window("SceneForm")->form().Visible)
-                clickShown("Form1", "Butt_base");
-        });
+        window.setFrontKeys({{'B', [this] {
+                                  if (clickShown("SceneForm", "Image2") && !this->window("SceneForm")->form().Visible)
+                                      clickShown("Form1", "Butt_base");
+                              }}});
         window.setAdjust(SceneShown(game_));
     }
     if (name == "InvenFr") window.setAdjust(InventoryShown(game_));
+    if (name == "Form1" || name == "Base") window.setFrontKeys({{'J', [this] { openJournal(); }}});
 }
 
 void GameHost::applySettings(const Settings& settings) {
@@ -152,6 +156,27 @@ void GameHost::openSettings() {
     --depth_;
     if (chosen) applySettings(dialog.values());
     if (depth_ == 0 && !finished_) afterEntry();
+}
+
+JournalWindow* GameHost::journalWindow() const { return journal_; }
+
+void GameHost::openJournal() {
+    if (finished_) return;
+    if (!journal_) journal_ = new JournalWindow(&stage_, game_.sep());
+    // Before the player has given his name there is no journal of his.
+    std::filesystem::path file;
+    try {
+        if (!game_.save.PlayerName.empty()) file = klev::JournalPath(game_);
+    } catch (const std::exception&) {
+        // A name that makes no path has no journal either.
+    }
+    if (file.empty())
+        journal_->showJournal({});
+    else
+        journal_->load(file);
+    journal_->show();
+    journal_->raise();
+    journal_->activateWindow();
 }
 
 bool GameHost::deliver(forms::Form& form, forms::Event event, const std::string& control,

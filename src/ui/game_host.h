@@ -30,6 +30,8 @@ class Game;
 
 namespace ui {
 
+class JournalWindow;
+
 class GameHost : public QObject, public FormEvents {
     Q_OBJECT
 public:
@@ -71,6 +73,10 @@ public:
     void applySettings(const Settings& settings);
     // The settings dialog over the stage (F2, the stage's context menu).
     void openSettings();
+    // The catch journal's window beside the stage (J on the map and at the
+    // base, the stage's context menu), read afresh; the game plays on.
+    void openJournal();
+    JournalWindow* journalWindow() const;
     // Called with the settings whenever they are applied.
     void onSettings(std::function<void(const Settings&)> hook) { onSettings_ = std::move(hook); }
 
@@ -119,6 +125,7 @@ private:
     std::vector<std::unique_ptr<FormWindow>> windows_;
     Stage stage_;  // after the windows: it lets them go before they go
     QPointer<SceneOverlay> sceneOverlay_;  // a child of the scene's window
+    QPointer<JournalWindow> journal_;      // a window of its own, owned by the stage
     int depth_ = 0;
     bool finished_ = false;
     int exitCode_ = 0;

@@ -180,7 +180,9 @@ void Stage::contextMenuEvent(QContextMenuEvent* event) {
     QAction* full = menu.addAction("Во весь экран\tF11");
     full->setCheckable(true);
     full->setChecked(isFullScreen());
+    QAction* journal = menu.addAction("Журнал рыбака…\tJ");
     QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == journal && openJournal_) openJournal_();
     if (chosen == settings && openSettings_) openSettings_();
     if (chosen == full) toggleFullScreen();
 }

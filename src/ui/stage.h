@@ -3,7 +3,7 @@
 // stage as large as the largest form, in the order the forms came to the
 // front. The stage scales to the window keeping its aspect ratio (or by a
 // fixed factor), F11 toggles full screen, F2 and the context menu open the
-// settings. The title is the caption of the front form.
+// settings; the context menu also opens the catch journal. The title is the caption of the front form.
 
 #include <QGraphicsView>
 #include <functional>
@@ -54,6 +54,8 @@ public:
     void onClose(std::function<void()> close) { close_ = std::move(close); }
     // What F2 and the context menu's settings entry do.
     void onSettings(std::function<void()> open) { openSettings_ = std::move(open); }
+    // What the context menu's catch journal entry does.
+    void onJournal(std::function<void()> open) { openJournal_ = std::move(open); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -76,6 +78,7 @@ private:
     bool restored_ = false;
     std::function<void()> close_;
     std::function<void()> openSettings_;
+    std::function<void()> openJournal_;
 };
 
 }  // namespace ui
