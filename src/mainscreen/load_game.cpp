@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <system_error>
 
 #include "base/shop_fr.h"
@@ -212,14 +213,23 @@ void LoadCatalogs(Game& game) {
     shop.ShowCatalogs();
 }
 
-void LoadMaps(Game& game) {
+void LoadMaps(Game& game, const MapFileReader& read) {
     const std::vector<std::string> folders =
         data::ReadMapList(game.path("\\Data\\Maps\\Info.inf"), "\\Data\\Maps\\Info.inf", game.sep());
     Source& source = game.window<Source>();
     game.loaded.MapList.resize(folders.size());
+    // A list naming one map a million times must not read its file a million
+    // times: the maps read so far, by the file they came from.
+    std::map<fs::path, std::size_t> readFrom;
     for (std::size_t i = 0; i < folders.size(); ++i) {
         const std::string shown = "\\Data\\Maps\\" + folders[i] + "\\conf.cfg";
-        MapInfo map = data::ReadMapFile(game.path(shown), shown, game.sep());
+        const fs::path file = game.path(shown);
+        MapInfo map;
+        if (const auto seen = readFrom.find(file); seen != readFrom.end()) map = game.loaded.MapList[seen->second];
+        else {
+            map = read ? read(file, shown, game.sep()) : data::ReadMapFile(file, shown, game.sep());
+            readFrom.emplace(file, i);
+        }
         map.Folder = folders[i];
         map.PictureIndex = source.FindTag(map.Folder);
         game.loaded.MapList[i] = std::move(map);

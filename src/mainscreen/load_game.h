@@ -1,7 +1,11 @@
 #pragma once
 // The start-up: the name prompt and the loaders, in their fixed order.
 
+#include <filesystem>
+#include <functional>
 #include <string>
+
+#include "model/records.h"
 
 namespace klev {
 
@@ -26,7 +30,11 @@ void LoadPictures(Game& game);
 void AssignBasePictures(Game& game);
 void LoadSpecies(Game& game);
 void LoadCatalogs(Game& game);
-void LoadMaps(Game& game);
+// Reads one map file: (file, name shown in messages, decimal separator).
+using MapFileReader = std::function<MapInfo(const std::filesystem::path&, const std::string&, char)>;
+// Reads Info.inf and the map files; a map listed many times (in any letter
+// case) has its file read once. `read` is data::ReadMapFile unless given.
+void LoadMaps(Game& game, const MapFileReader& read = {});
 void ShowMap(Game& game);
 void InitDefaults(Game& game);
 void LoadRecordBook(Game& game);
