@@ -8,6 +8,11 @@
 //                                  ($XDG_DATA_HOME/klevnitsa), seeded on
 //                                  first start
 //   klevnitsa --game-folder DIR    everything in DIR, read and written
+//   klevnitsa --check [DIR]        reads every file of the game folder DIR
+//                                  (the game's data folder without DIR) as
+//                                  the game does, lists every problem, one a
+//                                  line, and exits 0 when there is none;
+//                                  no window is opened
 //
 // Two environment variables serve unattended runs (screenshots, benchmarks):
 // KLEV_AUTOPLAY_NAME answers the first input box (the player's name), and
@@ -21,10 +26,14 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "forms/services.h"
 #include "app/windows.h"
+#include "mainscreen/check_folder.h"
 #include "shell/game.h"
 #include "shell/platform.h"
 #include "ui/autoplay.h"
@@ -59,6 +68,25 @@ private:
     std::deque<double> queued_;
 };
 
+// `--check [DIR]` anywhere among the arguments: the folder to check, or
+// nullopt when the option is not given.
+std::optional<std::filesystem::path> FolderToCheck(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) != "--check") continue;
+        if (i + 1 < argc && !std::string_view(argv[i + 1]).starts_with("--")) return argv[i + 1];
+        return klev::InstalledDataFolder();
+    }
+    return std::nullopt;
+}
+
+int CheckFolder(const std::filesystem::path& folder) {
+    const std::vector<std::string> problems = klev::CheckGameFolder(folder, DecimalSeparator());
+    for (const std::string& p : problems) std::cout << p << '\n';
+    if (problems.empty()) std::cout << "Ошибок нет: " << folder.string() << '\n';
+    else std::cout << "Ошибок: " << problems.size() << '\n';
+    return problems.empty() ? 0 : 1;
+}
+
 // The game folder and, when installed or run from the build, the player's
 // own folder for what the game writes.
 klev::GameConfig ConfigFromOptions(QApplication& app) {
@@ -67,6 +95,10 @@ klev::GameConfig ConfigFromOptions(QApplication& app) {
     options.addHelpOption();
     const QCommandLineOption gameFolder("game-folder", "Всё в папке игры DIR: данные, сохранения, рекорды.", "DIR");
     options.addOption(gameFolder);
+    // Handled before the application starts (FolderToCheck); listed for --help.
+    options.addOption(QCommandLineOption(
+        "check", "Проверить папку игры [DIR] (без DIR — данные игры): все ошибки в файлах, по одной в строке; "
+                 "код выхода 0, когда ошибок нет."));
     options.process(app);
 
     klev::GameConfig config = klev::DefaultVersion({});
@@ -87,6 +119,7 @@ klev::GameConfig ConfigFromOptions(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto folder = FolderToCheck(argc, argv)) return CheckFolder(*folder);
     QApplication app(argc, argv);
     QApplication::setApplicationName("klevnitsa");
     QApplication::setApplicationDisplayName("Клевница 2");
