@@ -118,13 +118,13 @@ int close(int fd) {
     return result;
 }
 
-int rename(const char* from, const char* to) {
+int rename(const char* from, const char* to) noexcept {
     static auto real = Real<int (*)(const char*, const char*)>("rename");
     if (const int e = Before("rename")) return errno = e, -1;
     return real(from, to);
 }
 
-int unlink(const char* path) {
+int unlink(const char* path) noexcept {
     static auto real = Real<int (*)(const char*)>("unlink");
     if (const int e = Before("unlink")) return errno = e, -1;
     return real(path);
