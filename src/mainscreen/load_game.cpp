@@ -1,7 +1,9 @@
 #include "mainscreen/load_game.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <system_error>
 
 #include "base/shop_fr.h"
@@ -15,6 +17,7 @@
 #include "data/text_file.h"
 #include "scene/scene_form.h"
 #include "mainscreen/form1.h"
+#include "model/utf8.h"
 #include "shell/game.h"
 #include "shell/save_game.h"
 #include "shell/source.h"
@@ -23,13 +26,32 @@ namespace klev {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Characters that show nothing or reorder what follows: two names that look
+// the same on the screen must not be two players.
+bool IsInvisible(std::uint32_t cp) {
+    return (cp >= 0x200B && cp <= 0x200D) || cp == 0x2060 || cp == 0xFEFF || cp == 0x00AD || IsBidiControl(cp);
+}
+
+}  // namespace
+
 bool IsSafeFolderName(const std::string& name) {
-    if (name.empty() || name == "." || name == "..") return false;
+    if (name.empty()) return false;
     // The longest file name the file systems take, in bytes.
     if (name.size() > 255) return false;
-    for (unsigned char c : name)
-        if (c < 32 || c == 127 || std::string_view("\\/<>:\"|?*").find(char(c)) != std::string_view::npos)
-            return false;
+    // Windows drops trailing dots and blanks from a folder name, so "Вася."
+    // and "Вася" would be one player there; "." and ".." end with a dot too.
+    if (name.back() == '.' || name.back() == ' ' || name.ends_with("\xC2\xA0" /* no-break space */))
+        return false;
+    // The shared records book holds the name in Windows-1251: a character it
+    // cannot store would come back as "?". Malformed UTF-8 fails here too.
+    if (data::Cp1251ToUtf8(data::Utf8ToCp1251(name)) != name) return false;
+    for (std::size_t i = 0; i < name.size();) {
+        const std::uint32_t cp = NextCodePoint(name, i);
+        if (cp < 32 || (cp >= 0x7F && cp <= 0x9F) || IsInvisible(cp)) return false;
+        if (cp < 128 && std::string_view("\\/<>:\"|?*").find(char(cp)) != std::string_view::npos) return false;
+    }
     // Device names stay reserved whatever follows a dot ("con.txt" too).
     std::string stem = data::FoldCase(data::Trim(name.substr(0, name.find('.'))));
     static const char* reserved[] = {"con", "prn", "aux", "nul"};
@@ -41,12 +63,24 @@ bool IsSafeFolderName(const std::string& name) {
     return true;
 }
 
+namespace {
+
+// Whether "\Saves\" + name resolves (in any letter case) to something that
+// is not a folder, such as the ".keep" file the default folder ships.
+bool NamesANonFolder(const Game& game, const std::string& name) {
+    std::error_code ec;
+    const fs::path p = game.path("\\Saves\\" + name);
+    return fs::exists(fs::symlink_status(p, ec)) && !fs::is_directory(p, ec);
+}
+
+}  // namespace
+
 void AskPlayerName(Game& game) {
     for (;;) {
         const std::string answer =
             game.services.dialogs.InputBox("Введите свое имя", "Клевница 2", "").value_or("");
         if (data::Trim(answer).empty()) continue;
-        if (!IsSafeFolderName(answer)) {
+        if (!IsSafeFolderName(answer) || NamesANonFolder(game, answer)) {
             game.services.dialogs.MsgBox("Такое имя нельзя использовать для сохранения игры. Введите другое имя.",
                                          forms::MessageIcon::Error, "Клевница 2");
             continue;
@@ -179,14 +213,23 @@ void LoadCatalogs(Game& game) {
     shop.ShowCatalogs();
 }
 
-void LoadMaps(Game& game) {
+void LoadMaps(Game& game, const MapFileReader& read) {
     const std::vector<std::string> folders =
         data::ReadMapList(game.path("\\Data\\Maps\\Info.inf"), "\\Data\\Maps\\Info.inf", game.sep());
     Source& source = game.window<Source>();
     game.loaded.MapList.resize(folders.size());
+    // A list naming one map a million times must not read its file a million
+    // times: the maps read so far, by the file they came from.
+    std::map<fs::path, std::size_t> readFrom;
     for (std::size_t i = 0; i < folders.size(); ++i) {
         const std::string shown = "\\Data\\Maps\\" + folders[i] + "\\conf.cfg";
-        MapInfo map = data::ReadMapFile(game.path(shown), shown, game.sep());
+        const fs::path file = game.path(shown);
+        MapInfo map;
+        if (const auto seen = readFrom.find(file); seen != readFrom.end()) map = game.loaded.MapList[seen->second];
+        else {
+            map = read ? read(file, shown, game.sep()) : data::ReadMapFile(file, shown, game.sep());
+            readFrom.emplace(file, i);
+        }
         map.Folder = folders[i];
         map.PictureIndex = source.FindTag(map.Folder);
         game.loaded.MapList[i] = std::move(map);

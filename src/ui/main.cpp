@@ -11,6 +11,11 @@
 //   klevnitsa --record FILE        plays as usual and writes the session to
 //                                  FILE as a klevnitsa-script script that
 //                                  replays it on a copy of the starting folder
+//   klevnitsa --check [DIR]        reads every file of the game folder DIR
+//                                  (the game's data folder without DIR) as
+//                                  the game does, lists every problem, one a
+//                                  line, and exits 0 when there is none;
+//                                  no window is opened
 //
 // Two environment variables serve unattended runs (screenshots, benchmarks):
 // KLEV_AUTOPLAY_NAME answers the first input box (the player's name), and
@@ -24,12 +29,16 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "forms/services.h"
 #include "app/session_record.h"
 #include "app/windows.h"
+#include "mainscreen/check_folder.h"
 #include "shell/game.h"
 #include "shell/platform.h"
 #include "ui/autoplay.h"
@@ -64,6 +73,25 @@ private:
     std::deque<double> queued_;
 };
 
+// `--check [DIR]` anywhere among the arguments: the folder to check, or
+// nullopt when the option is not given.
+std::optional<std::filesystem::path> FolderToCheck(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) != "--check") continue;
+        if (i + 1 < argc && !std::string_view(argv[i + 1]).starts_with("--")) return argv[i + 1];
+        return klev::InstalledDataFolder();
+    }
+    return std::nullopt;
+}
+
+int CheckFolder(const std::filesystem::path& folder) {
+    const std::vector<std::string> problems = klev::CheckGameFolder(folder, DecimalSeparator());
+    for (const std::string& p : problems) std::cout << p << '\n';
+    if (problems.empty()) std::cout << "Ошибок нет: " << folder.string() << '\n';
+    else std::cout << "Ошибок: " << problems.size() << '\n';
+    return problems.empty() ? 0 : 1;
+}
+
 // The game folder and, when installed or run from the build, the player's
 // own folder for what the game writes.
 klev::GameConfig ConfigFromOptions(QApplication& app, std::string& recordFile) {
@@ -74,6 +102,10 @@ klev::GameConfig ConfigFromOptions(QApplication& app, std::string& recordFile) {
     options.addOption(gameFolder);
     const QCommandLineOption record("record", "Записать игру в FILE сценарием для klevnitsa-script.", "FILE");
     options.addOption(record);
+    // Handled before the application starts (FolderToCheck); listed for --help.
+    options.addOption(QCommandLineOption(
+        "check", "Проверить папку игры [DIR] (без DIR — данные игры): все ошибки в файлах, по одной в строке; "
+                 "код выхода 0, когда ошибок нет."));
     options.process(app);
     if (options.isSet(record)) recordFile = options.value(record).toStdString();
 
@@ -95,6 +127,7 @@ klev::GameConfig ConfigFromOptions(QApplication& app, std::string& recordFile) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto folder = FolderToCheck(argc, argv)) return CheckFolder(*folder);
     QApplication app(argc, argv);
     QApplication::setApplicationName("klevnitsa");
     QApplication::setApplicationDisplayName("Клевница 2");

@@ -73,9 +73,12 @@ TEST(Driver, AfterTheGameEndsNothingElseRuns) {
 
 TEST(Driver, AnswersAreTheRestOfTheLineAsItStands) {
     TestGame t;
-    t.run("answer   Вася Пупкин \nstart\nadvance 2000\n");
-    EXPECT_EQ(t.print("PlayerName"), "  Вася Пупкин ");
-    EXPECT_TRUE(t.folder.exists("Saves/  Вася Пупкин /vrb.cfg"));
+    // The trailing blank reaches the game, which refuses such a name (Windows
+    // drops it) and asks again; the leading ones stay part of the name.
+    t.run("answer   Вася Пупкин \nanswer   Вася Пупкин\nstart\nadvance 2000\n");
+    EXPECT_EQ(t.driver().dialogs().takeMessages().size(), 1u);
+    EXPECT_EQ(t.print("PlayerName"), "  Вася Пупкин");
+    EXPECT_TRUE(t.folder.exists("Saves/  Вася Пупкин/vrb.cfg"));
 }
 
 TEST(Driver, ValuesArePrintedAsTheProtocolSays) {

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "model/fatal_error.h"
 #include "data/map_files.h"
 #include "mainscreen/form1.h"
+#include "mainscreen/load_game.h"
 #include "test_game.h"
 
 namespace {
@@ -184,6 +187,39 @@ TEST(LoadMaps, FromNoMapThePreviousLabelGoesToTheLastMap) {
     t.run("click Form1.Label3\n");
     EXPECT_EQ(t.print("MapIndex"), "2");
     EXPECT_EQ(t.print("Form1.Label1.Caption"), "Река");
+}
+
+TEST(LoadMaps, AMapListedManyTimesHasItsFileReadOnce) {
+    TestGame t;
+    t.folder.write("Data/Maps/Info.inf", {"5", "lake", "river", "LAKE", "lake", "river"});
+    std::map<std::string, int> reads;
+    klev::LoadMaps(t.game(), [&](const std::filesystem::path& file, const std::string& shown, char sep) {
+        ++reads[shown];
+        return data::ReadMapFile(file, shown, sep);
+    });
+    // "LAKE" resolves to lake's file, as every path of the game does.
+    EXPECT_EQ(reads, (std::map<std::string, int>{{"\\Data\\Maps\\lake\\conf.cfg", 1},
+                                                 {"\\Data\\Maps\\river\\conf.cfg", 1}}));
+    const auto& maps = t.game().loaded.MapList;
+    ASSERT_EQ(maps.size(), 5u);
+    const char* folders[] = {"lake", "river", "LAKE", "lake", "river"};
+    const char* titles[] = {"Озеро", "Река", "Озеро", "Озеро", "Река"};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(maps[i].Folder, folders[i]);
+        EXPECT_EQ(maps[i].Title, titles[i]);
+        EXPECT_EQ(maps[i].Places.size(), i == 1 || i == 4 ? 3u : 2u) << i;
+    }
+    EXPECT_EQ(maps[3].Places[1].X, 6000);
+}
+
+TEST(LoadMaps, ARepeatedMapStartsTheGameAsBefore) {
+    TestGame t;
+    t.folder.write("Data/Maps/Info.inf", {"3", "river", "lake", "river"});
+    EXPECT_EQ(t.startAs("Вася"), "");
+    EXPECT_EQ(t.print("MapCount"), "3");
+    EXPECT_EQ(t.print("MapList(3).Title"), "Река");
+    EXPECT_EQ(t.print("MapList(3).Places(3).X"), "4500");
+    EXPECT_EQ(t.print("MapList(3).PictureIndex"), "6");
 }
 
 TEST(OpenPlace, ThePlaceSettingsGoToTheSharedState) {

@@ -75,11 +75,51 @@ TEST(StartUp, SafeFolderNames) {
     EXPECT_TRUE(klev::IsSafeFolderName("Вася"));
     EXPECT_TRUE(klev::IsSafeFolderName(" Вася"));
     EXPECT_TRUE(klev::IsSafeFolderName("Вася Пупкин-2"));
-    EXPECT_TRUE(klev::IsSafeFolderName("..."));
     EXPECT_TRUE(klev::IsSafeFolderName(std::string(255, 'x')));
-    for (const char* bad : {"", ".", "..", "a/b", "a\\b", "a:b", "a*", "a?", "\"q\"", "<a>", "a|b", "tab\there",
-                            "CON", "con.txt", "Lpt1", "nul"})
+    for (const char* bad : {"", ".", "..", "...", "a/b", "a\\b", "a:b", "a*", "a?", "\"q\"", "<a>", "a|b",
+                            "tab\there", "CON", "con.txt", "Lpt1", "nul"})
         EXPECT_FALSE(klev::IsSafeFolderName(bad)) << bad;
+}
+
+TEST(StartUp, NamesThatLookAlikeOrCannotStandInTheRecordsBookAreRefused) {
+    const struct {
+        const char* name;
+        bool safe;
+    } cases[] = {
+        {"Ёжик Ґрицько №1", true},          // Windows-1251 has them all
+        {"Вася «Лещ»", true},               //
+        {".Вася", true},                    // a leading dot or blank is part of the name
+        {"Jürgen", false},                  // no ü in Windows-1251: "J?rgen" in the book
+        {"Рыбак 日本", false},              //
+        {"Вася.", false},                   // Windows drops trailing dots and blanks
+        {"Вася ", false},                   //
+        {"Вася\xC2\xA0", false},            // no-break space
+        {"Ва\xC2\x98ся", false},            // C1 control U+0098 (a Windows-1251 byte all the same)
+        {"Ва\xC2\x85ся", false},            // C1 NEL
+        {"\xE2\x80\xAEясаВ", false},        // right-to-left override
+        {"Ва\xE2\x81\xA6ся", false},        // left-to-right isolate
+        {"Ва\xE2\x80\x8Bся", false},        // zero-width space
+        {"Ва\xE2\x80\x8Dся", false},        // zero-width joiner
+        {"Ва\xE2\x81\xA0ся", false},        // word joiner
+        {"\xEF\xBB\xBFВася", false},        // byte-order mark
+        {"Ва\xC2\xADся", false},            // soft hyphen, invisible though Windows-1251 has it
+        {"Ва\xD1ся", false},                // malformed UTF-8
+        {"Ва\xA0ся", false},                // a stray byte that reads as a no-break space
+        {"a\x7F", false},                   // DEL
+    };
+    for (const auto& c : cases) EXPECT_EQ(klev::IsSafeFolderName(c.name), c.safe) << c.name;
+}
+
+TEST(StartUp, ANameOfAFileInTheSavesFolderIsRefusedInAnyLetterCase) {
+    TestGame t;
+    t.folder.writeBytes("Saves/.keep", "");
+    t.folder.writeBytes("Saves/notes.txt", "x");
+    EXPECT_EQ(t.run("answer .keep\nanswer .KEEP\nanswer NOTES.TXT\nanswer Вася\nstart\nadvance 2000\n"), "");
+    EXPECT_EQ(t.print("PlayerName"), "Вася");
+    const std::string refusal = "Такое имя нельзя использовать для сохранения игры. Введите другое имя.";
+    EXPECT_EQ(t.driver().dialogs().takeMessages(), std::vector<std::string>(3, refusal));
+    EXPECT_EQ(t.folder.read("Saves/notes.txt"), "x");
+    EXPECT_TRUE(t.folder.exists("Saves/Вася/vrb.cfg"));
 }
 
 TEST(StartUp, ALeadingBlankMakesADifferentPlayer) {

@@ -205,7 +205,9 @@ TEST(TradeEvaluation, TheSumIsRoundedHalvesToEven) {
         t.game().save.PlayerMoney = c.money;
         FishRecord& fish = Keep(t, Pike, c.grams);
         fish.PricePerUnit = 5;
-        EXPECT_EQ(Evaluate(t), "Вы продали: " + fish.Name + " за\n" + c.price + "\nОценка завершена\n.\n");
+        // The sale removes the fish from the keep-net: its name is taken first.
+        const std::string name = fish.Name;
+        EXPECT_EQ(Evaluate(t), "Вы продали: " + name + " за\n" + c.price + "\nОценка завершена\n.\n");
         EXPECT_EQ(t.print("PlayerMoney"), c.after) << c.money << " + " << c.price;
     }
 }
