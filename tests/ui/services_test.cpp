@@ -115,7 +115,7 @@ TEST(QtWavePlayer, AMissingFileIsSilenceAndPlayNeverWaits) {
 }
 
 struct Played {
-    Played() : host((App(), t.game()), [this] { return now; }) {
+    Played() : host((App(), t.game()), [this] { return std::chrono::milliseconds(now); }) {
         t.run("answer Вася\n");
         host.start();
         now = 2000;
