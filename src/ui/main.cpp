@@ -8,6 +8,8 @@
 //                                  ($XDG_DATA_HOME/klevnitsa), seeded on
 //                                  first start
 //   klevnitsa --game-folder DIR    everything in DIR, read and written
+//   klevnitsa --splash-ms MS       the splash shows MS milliseconds instead
+//                                  of two seconds (for benchmarks)
 //
 // Two environment variables serve unattended runs (screenshots, benchmarks):
 // KLEV_AUTOPLAY_NAME answers the first input box (the player's name), and
@@ -18,13 +20,14 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>
-#include <QLoggingCategory>
 #include <QMessageBox>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "forms/services.h"
 #include "app/windows.h"
+#include "mainscreen/about.h"
 #include "shell/game.h"
 #include "shell/platform.h"
 #include "ui/autoplay.h"
@@ -60,14 +63,22 @@ private:
 };
 
 // The game folder and, when installed or run from the build, the player's
-// own folder for what the game writes.
-klev::GameConfig ConfigFromOptions(QApplication& app) {
+// own folder for what the game writes; the splash's time if it is given.
+klev::GameConfig ConfigFromOptions(QApplication& app, std::optional<int>& splashMs) {
     QCommandLineParser options;
     options.setApplicationDescription("Клевница 2 — рыбалка");
     options.addHelpOption();
     const QCommandLineOption gameFolder("game-folder", "Всё в папке игры DIR: данные, сохранения, рекорды.", "DIR");
     options.addOption(gameFolder);
+    const QCommandLineOption splash("splash-ms", "Заставка MS миллисекунд вместо двух секунд (для замеров).", "MS");
+    options.addOption(splash);
     options.process(app);
+    if (options.isSet(splash)) {
+        bool ok = false;
+        const int ms = options.value(splash).toInt(&ok);
+        if (!ok || ms < 1) options.showHelp(2);
+        splashMs = ms;
+    }
 
     klev::GameConfig config = klev::DefaultVersion({});
     config.decimalSeparator = DecimalSeparator();
@@ -95,13 +106,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     ui::LoadRussianTranslation(app);
 
-    klev::GameConfig config = ConfigFromOptions(app);
-
-    // Without a sound output the game plays silently: one line says so, and
-    // the multimedia backend's own warnings stay out of the terminal.
-    QLoggingCategory::setFilterRules("qt.multimedia*=false");
-    if (ui::QtWavePlayer::HasAudioOutput()) QLoggingCategory::setFilterRules({});
-    else qInfo("klevnitsa: no sound output, playing silently");
+    std::optional<int> splashMs;
+    klev::GameConfig config = ConfigFromOptions(app, splashMs);
 
     forms::SystemClock clock;
     forms::SystemRandom systemRandom(clock);
@@ -127,6 +133,8 @@ int main(int argc, char** argv) {
             [&random](double value) { random.queue(value); });
 
     host.start();
+    if (splashMs)
+        host.run([&game, ms = *splashMs] { game.window<klev::About>().Timer1.setInterval(ms); });
     if (host.finished()) return host.exitCode();
     if (autoplay) autoplay->begin();
     return app.exec();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLibraryInfo>
+#include <QLoggingCategory>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -76,7 +77,15 @@ void QtWavePlayer::setVolume(int volume, bool muted) {
 
 void QtWavePlayer::Play() {
     if (opened_.empty() || muted_) return;
-    if (output_ < 0) output_ = HasAudioOutput() ? 1 : 0;
+    // The multimedia backend loads here, with the first sound, not at the
+    // start. Without a sound output one line says so, and the backend's own
+    // warnings stay out of the terminal.
+    if (output_ < 0) {
+        QLoggingCategory::setFilterRules("qt.multimedia*=false");
+        output_ = HasAudioOutput() ? 1 : 0;
+        if (output_ == 1) QLoggingCategory::setFilterRules({});
+        else qInfo("klevnitsa: no sound output, playing silently");
+    }
     if (output_ == 0) return;
     if (!effect_) effect_ = std::make_unique<QSoundEffect>();
     effect_->setVolume(volume_);

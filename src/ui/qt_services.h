@@ -54,7 +54,7 @@ public:
     // Volume 0..100; muted plays nothing.
     void setVolume(int volume, bool muted);
     // Whether the machine has a sound output at all; without one nothing is
-    // played (and nothing is said about it beyond one line at start).
+    // played (and nothing is said about it beyond one line at the first sound).
     static bool HasAudioOutput();
 
     // The file opened last, if it exists (for inspection).
