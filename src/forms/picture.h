@@ -39,8 +39,8 @@ public:
     // several pictures decode side by side while the window is laid out.
     // Reading the pixels waits for it. Nothing for pixels already there.
     void prefetch() const {
-        if (!decode_ || decoded_ || pending_.valid()) return;
-        pending_ = std::async(std::launch::async, decode_).share();
+        if (!decode_ || decoded_ || pending_) return;
+        pending_ = std::make_shared<std::future<std::vector<unsigned char>>>(std::async(std::launch::async, decode_));
     }
     // Frees decoded pixels that can be decoded again (those of a file);
     // pixels set by hand stay. Pointers from data() are invalid after it.
@@ -54,20 +54,21 @@ public:
     template <class It>
     void assign(It first, It last) {
         decode_ = nullptr;
-        pending_ = {};
+        pending_.reset();
         bytes_.assign(first, last);
     }
     void assign(std::size_t count, unsigned char byte) {
         decode_ = nullptr;
-        pending_ = {};
+        pending_.reset();
         bytes_.assign(count, byte);
     }
 
 private:
     const std::vector<unsigned char>& decoded() const {
         if (decode_ && !decoded_) {
-            bytes_ = pending_.valid() ? pending_.get() : decode_();
-            pending_ = {};
+            // A copy of these pixels may have taken the decoded bytes first.
+            bytes_ = pending_ && pending_->valid() ? pending_->get() : decode_();
+            pending_.reset();
             decoded_ = true;
         }
         return bytes_;
@@ -80,7 +81,7 @@ private:
     mutable std::vector<unsigned char> bytes_;
     mutable Decoder decode_;
     mutable bool decoded_ = false;
-    mutable std::shared_future<std::vector<unsigned char>> pending_;
+    mutable std::shared_ptr<std::future<std::vector<unsigned char>>> pending_;  // decoding on its thread
 };
 
 struct Image {
