@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <cstdlib>
+#include <malloc.h>
 #include <memory>
 #include <optional>
 
@@ -98,6 +99,11 @@ klev::GameConfig ConfigFromOptions(QApplication& app, std::optional<int>& splash
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Picture buffers (a megabyte or two each, decoded, converted, freed)
+    // come from the heap and are reused there, instead of each being mapped
+    // fresh from the system and faulted in page by page.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 16 << 20);
     QApplication app(argc, argv);
     QApplication::setApplicationName("klevnitsa");
     QApplication::setApplicationDisplayName("Клевница 2");
