@@ -12,7 +12,7 @@
 #     99th percentile of every wake (goal: at most 2 ms, within 0.2 ms of the
 #     bare pump).
 # Offscreen unless QPA says otherwise; under Xvfb:
-#   xvfb-run -a env QPA=xcb bench/ui_main_screen.sh build
+#   xvfb-run -a -s "-screen 0 1280x1024x24" env QPA=xcb bench/ui_main_screen.sh build
 # Usage: bench/ui_main_screen.sh [BUILD_DIR]   (default: build; RUNS=31 REPS=3 LATENESS_SECONDS=10)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
