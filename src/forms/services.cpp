@@ -116,13 +116,40 @@ Bitmap FilePictures::Load(const std::filesystem::path& file, const std::string& 
     std::error_code ec;
     const std::uintmax_t length = std::filesystem::file_size(file, ec);
     if (ec) throw PictureError("cannot open picture file: " + file.string() + ": " + ec.message());
+    const auto time = std::filesystem::last_write_time(file, ec);
+    if (ec) throw PictureError("cannot open picture file: " + file.string() + ": " + ec.message());
+    if (const auto seen = seen_.find(file); seen != seen_.end() && seen->second.length == length &&
+                                            seen->second.time == time)
+        if (std::shared_ptr<const Image> image = seen->second.image.lock()) {
+            keep(image);
+            return Bitmap{name, std::move(image)};
+        }
     if (length > MaxPictureFile) throw PictureError("not a loadable picture: " + name);
     std::ifstream in(file, std::ios::binary);
     if (!in) throw PictureError("cannot open picture file: " + file.string());
     std::vector<unsigned char> bytes(static_cast<std::size_t>(length));
     if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(length)))
         throw PictureError("cannot read picture file: " + file.string());
-    return LazyPicture(std::make_shared<const std::vector<unsigned char>>(std::move(bytes)), name);
+    Bitmap picture = LazyPicture(std::make_shared<const std::vector<unsigned char>>(std::move(bytes)), name);
+    seen_[file] = Seen{length, time, picture.image};
+    keep(picture.image);
+    return picture;
+}
+
+void FilePictures::keep(const std::shared_ptr<const Image>& image) {
+    const auto bytesOf = [](const Image& i) { return std::size_t(i.width) * std::size_t(i.height) * 4; };
+    for (auto it = kept_.begin(); it != kept_.end(); ++it)
+        if (*it == image) {
+            kept_.erase(it);
+            keptBytes_ -= bytesOf(*image);
+            break;
+        }
+    kept_.push_back(image);
+    keptBytes_ += bytesOf(*image);
+    while (keptBytes_ > keptBudget_ && !kept_.empty()) {
+        keptBytes_ -= bytesOf(*kept_.front());
+        kept_.pop_front();
+    }
 }
 
 }  // namespace forms

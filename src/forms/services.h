@@ -5,6 +5,8 @@
 
 #include <deque>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -98,9 +100,28 @@ private:
 // with "not a loadable picture" and the name. The pixels are decoded when
 // first read, and a damaged body then reads as blank pixels of the announced
 // size.
+//
+// A file loaded again, unchanged (same length and time), while its picture
+// is still in use or among the last ones loaded gives the same picture, so a
+// place's picture is read and decoded once however often the place is
+// visited. The last pictures are kept up to `keptBytes` of pixels.
 class FilePictures : public Pictures {
 public:
+    static constexpr std::size_t DefaultKeptBytes = std::size_t(16) << 20;
+    explicit FilePictures(std::size_t keptBytes = DefaultKeptBytes) : keptBudget_(keptBytes) {}
     Bitmap Load(const std::filesystem::path& file, const std::string& name) override;
+
+private:
+    struct Seen {
+        std::uintmax_t length = 0;
+        std::filesystem::file_time_type time;
+        std::weak_ptr<const Image> image;
+    };
+    void keep(const std::shared_ptr<const Image>& image);
+    std::map<std::filesystem::path, Seen> seen_;
+    std::deque<std::shared_ptr<const Image>> kept_;  // loaded last at the back
+    std::size_t keptBytes_ = 0;
+    std::size_t keptBudget_;
 };
 // The same for pictures held in memory (the program's own embedded pictures).
 Bitmap DecodePicture(const unsigned char* data, std::size_t size, const std::string& name);

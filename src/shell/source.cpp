@@ -24,6 +24,17 @@ const forms::Bitmap& Source::Fixed(const std::string& name) {
 
 long long Source::FindTag(const std::string& tag) const {
     const long long count = game_.loaded.PictureCount;
+    if (indexedCount_ != count) {
+        tags_.clear();
+        for (long long i = 1; i <= count; ++i)
+            if (Pic.loaded(int(i))) tags_.emplace(Pic[int(i)].Tag, i);  // the first keeps its place
+        indexedCount_ = count;
+    }
+    const auto it = tags_.find(tag);
+    if (it == tags_.end()) return 0;
+    // A member unloaded or retagged since: the index is no longer the stock's.
+    if (Pic.loaded(int(it->second)) && Pic[int(it->second)].Tag == tag) return it->second;
+    indexedCount_ = -1;
     for (long long i = 1; i <= count; ++i)
         if (Pic.loaded(int(i)) && Pic[int(i)].Tag == tag) return i;
     return 0;

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <unordered_map>
 
 #include "forms/form.h"
 
@@ -21,7 +22,10 @@ public:
     // A fixed picture by its own name. Unknown names give a picture that
     // carries the name only.
     const forms::Bitmap& Fixed(const std::string& name);
-    // Index 1..PictureCount of the first stock picture whose tag equals `tag`, or 0.
+    // Index 1..PictureCount of the first stock picture whose tag equals `tag`,
+    // or 0. Looked up in an index of the tags, made when the stock has grown
+    // since the last look-up: the loaders look up a picture for every species
+    // and map, and the stock's tags are set once, when it is loaded.
     long long FindTag(const std::string& tag) const;
     // The picture of stock member `index` (member 0 for 0 or an unknown index).
     forms::Bitmap StockPicture(long long index) const;
@@ -29,6 +33,8 @@ public:
 private:
     Game& game_;
     std::map<std::string, forms::Bitmap> fixed_;
+    mutable std::unordered_map<std::string, long long> tags_;  // tag -> first index
+    mutable long long indexedCount_ = -1;                      // PictureCount when indexed
 };
 
 }  // namespace klev

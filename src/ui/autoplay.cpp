@@ -1,5 +1,9 @@
 #include "ui/autoplay.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <chrono>
+#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -28,10 +32,43 @@ Autoplay::Autoplay(GameHost& host, std::vector<std::string> lines, AnswerSink an
     connect(&timer_, &QTimer::timeout, this, &Autoplay::step);
 }
 
+Autoplay::~Autoplay() {
+    if (!paintOf_.empty()) qApp->removeEventFilter(this);
+    if (!latenessFile_.empty()) host_.setWakeProbe({});
+    writeLateness();
+}
+
 void Autoplay::begin() { timer_.start(0); }
+
+bool Autoplay::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && !painted_ && !paintOf_.empty()) {
+        const FormWindow* window = host_.window(paintOf_);
+        if (window && watched == window) {
+            painted_ = true;
+            // The next turn of the event loop: the paint is done by then.
+            timer_.start(0);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Autoplay::writeLateness() const {
+    if (latenessFile_.empty()) return;
+    std::ofstream out(latenessFile_);
+    for (const std::int64_t us : lateness_) out << us << "\n";
+}
 
 void Autoplay::step() {
     if (host_.finished() || done()) return;
+    if (!paintOf_.empty()) {
+        if (!painted_) return;  // the paint restarts the timer
+        qApp->removeEventFilter(this);
+        timespec wall{};
+        clock_gettime(CLOCK_REALTIME, &wall);
+        std::cout << "painted " << paintOf_ << " " << std::int64_t(wall.tv_sec) * 1'000'000'000 + wall.tv_nsec
+                  << std::endl;
+        paintOf_.clear();
+    }
     // Wait while the game is inside a handler (a dialog is open).
     if (host_.busy()) {
         timer_.start(50);
@@ -45,7 +82,7 @@ void Autoplay::step() {
     } catch (const std::exception& e) {
         std::cerr << "autoplay: line " << number << ": " << e.what() << "\n";
     }
-    if (!done() && !host_.finished()) timer_.start(pause);
+    if (pause >= 0 && !done() && !host_.finished()) timer_.start(pause);
 }
 
 int Autoplay::execute(const std::string& line) {
@@ -67,6 +104,32 @@ int Autoplay::execute(const std::string& line) {
             if (v < 0 || v >= 1) throw klev::CommandError("rnd value out of [0,1): " + cmd.words[i].text);
             randoms_(v);
         }
+        return 0;
+    }
+    if (verb == "painted") {
+        cmd.need(2);
+        paintOf_ = cmd.words[1].text;
+        painted_ = false;
+        qApp->installEventFilter(this);
+        return -1;  // the paint goes on
+    }
+    if (verb == "gap") {
+        cmd.need(2);
+        gapMs_ = int(klev::WholeNumber(cmd.words[1].text));
+        return 0;
+    }
+    if (verb == "rss") {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("VmRSS:", 0) == 0) std::cout << "rss " << std::stol(line.substr(6)) << std::endl;
+        return 0;
+    }
+    if (verb == "lateness") {
+        cmd.need(2);
+        latenessFile_ = cmd.restAfter(0);
+        host_.setWakeProbe([this](std::chrono::nanoseconds late) {
+            lateness_.push_back(std::chrono::duration_cast<std::chrono::microseconds>(late).count());
+        });
         return 0;
     }
     if (verb == "quit") {

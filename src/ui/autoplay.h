@@ -12,6 +12,15 @@
 //   quit                         end the run at once, saving nothing
 //   rnd V...                     values the next draws return (screenshots of
 //                                random moments); then the system's generator
+//   painted FORM                 wait until FORM's window has been painted,
+//                                then print "painted FORM NS" (the wall clock,
+//                                CLOCK_REALTIME in ns) on stdout (benchmarks)
+//   gap MS                       the pause after each input command from now
+//                                on (250 ms unless set)
+//   rss                          print "rss KB", the resident memory, on stdout
+//   lateness FILE                from now on, note how late each wake of the
+//                                timer pump comes; written to FILE, one
+//                                figure in microseconds a line, at the end
 // A member of a control array is NAME(i). Blank lines and lines starting
 // with '#' are skipped; a faulty line is reported on stderr and skipped.
 // The input commands are parsed and checked as the driver does it
@@ -19,6 +28,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,6 +50,7 @@ public:
 
     Autoplay(GameHost& host, std::vector<std::string> lines, AnswerSink answers, int gapMs = 250,
              RandomSink randoms = nullptr);
+    ~Autoplay() override;
 
     // Starts feeding commands once the event loop runs.
     void begin();
@@ -48,8 +59,12 @@ public:
     int execute(const std::string& line);
     bool done() const { return next_ >= lines_.size(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void step();
+    void writeLateness() const;
 
     GameHost& host_;
     std::vector<std::string> lines_;
@@ -58,6 +73,10 @@ private:
     int gapMs_;
     std::size_t next_ = 0;
     QTimer timer_;
+    std::string paintOf_;  // the form whose window's first paint is awaited
+    bool painted_ = false;
+    std::string latenessFile_;
+    std::vector<std::int64_t> lateness_;  // microseconds
 };
 
 // The lines of a text file (UTF-8), or nothing when it cannot be read.

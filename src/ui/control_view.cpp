@@ -170,6 +170,9 @@ void ControlView::sync() {
         setAttribute(Qt::WA_TransparentForMouseEvents, kind_ == Kind::Shape || !look_.enabled);
     if (first || before.image != look_.image || before.geometry.size() != look_.geometry.size())
         scaled_ = QPixmap();
+    // A picture about to be shown starts decoding now, beside the others.
+    if (look_.image && look_.visible && window_.form().Visible && (first || before.image != look_.image))
+        window_.pictures().prefetch(forms::Bitmap{{}, look_.image});
     applyNative(before, first);
     if (first || before.mouseIcon != look_.mouseIcon) {
         // A custom pointer points with its centre.

@@ -55,6 +55,7 @@ void FormWindow::syncFrame() {
     if (form_.BackColor != backColor_ || form_.Picture.image != background_) {
         backColor_ = form_.BackColor;
         background_ = form_.Picture.image;
+        if (background_ && form_.Visible) pictures_.prefetch(forms::Bitmap{{}, background_});
         update();
     }
 }

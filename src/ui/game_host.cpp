@@ -1,7 +1,6 @@
 #include "ui/game_host.h"
 
 #include <algorithm>
-#include <climits>
 #include <exception>
 
 #include "shell/game.h"
@@ -26,16 +25,19 @@ GameHost::GameHost(klev::Game& game, Clock clock, Settings settings)
     });
     stage_.onSettings([this] { openSettings(); });
     stage_.onJournal([this] { openJournal(); });
-    pumpTimer_.setSingleShot(true);
-    pumpTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&pumpTimer_, &QTimer::timeout, this, &GameHost::pump);
+    connect(&pumpAlarm_, &PreciseAlarm::timeout, this, &GameHost::pump);
 }
 
 GameHost::~GameHost() = default;
 
-std::int64_t GameHost::now() const {
+std::chrono::nanoseconds GameHost::nowPrecise() const {
     if (clock_) return clock_();
-    return elapsed_.isValid() ? elapsed_.elapsed() : 0;
+    return std::chrono::nanoseconds(elapsed_.isValid() ? elapsed_.nsecsElapsed() : 0);
+}
+
+std::int64_t GameHost::now() const {
+    // Rounded down: a tick due at 40 ms is not due 39.6 ms in.
+    return std::chrono::floor<std::chrono::milliseconds>(nowPrecise()).count();
 }
 
 void GameHost::start() {
@@ -79,9 +81,9 @@ void GameHost::afterEntry() {
 
 void GameHost::pump() {
     if (finished_ || depth_ > 0) return;  // the running entry re-arms when it returns
-    std::int64_t t = now();
-    // Millisecond rounding must not leave a tick that is due for one more turn.
-    if (armedFor_ && t < *armedFor_ && *armedFor_ - t <= 1) t = *armedFor_;
+    const std::int64_t t = now();
+    if (wakeProbe_ && armedFor_ && t >= *armedFor_)
+        wakeProbe_(nowPrecise() - std::chrono::milliseconds(*armedFor_));
     armedFor_.reset();
     run([this, t] {
         if (observer_) observer_->pumping(t);
@@ -93,15 +95,16 @@ void GameHost::arm() {
     const auto due = finished_ ? std::nullopt : game_.timers.nextDue();
     armedFor_ = due;
     if (!due) {
-        pumpTimer_.stop();
+        pumpAlarm_.stop();
         return;
     }
-    const std::int64_t wait = std::clamp<std::int64_t>(*due - now(), 0, INT_MAX);
-    pumpTimer_.start(int(wait));
+    // To the nanosecond: a wait counted in whole milliseconds from a clock
+    // read in whole milliseconds wakes up to a millisecond late.
+    pumpAlarm_.start(std::chrono::milliseconds(*due) - nowPrecise());
 }
 
 std::optional<std::int64_t> GameHost::armedFor() const {
-    return pumpTimer_.isActive() ? armedFor_ : std::nullopt;
+    return pumpAlarm_.isActive() ? armedFor_ : std::nullopt;
 }
 
 void GameHost::syncAll() {
@@ -237,7 +240,7 @@ void GameHost::fail(const std::string& message) {
     finished_ = true;
     exitCode_ = 1;
     game_.timers.stopAll();
-    pumpTimer_.stop();
+    pumpAlarm_.stop();
     for (const auto& w : windows_) w->hide();
     stage_.hide();
     try {
@@ -254,7 +257,7 @@ void GameHost::finish(int code) {
     finished_ = true;
     exitCode_ = code;
     game_.timers.stopAll();
-    pumpTimer_.stop();
+    pumpAlarm_.stop();
     for (const auto& w : windows_) w->hide();
     stage_.remember();
     stage_.hide();

@@ -1,13 +1,13 @@
 #pragma once
 // The game on the desktop: a window per form, input from the windows to the
-// forms' handlers, and the game's timers pumped from real time by one precise
-// single-shot timer. Every entry into the game (input, timer ticks, start)
+// forms' handlers, and the game's timers pumped from real time by one
+// single-shot alarm set to the nanosecond. Every entry into the game (input, timer ticks, start)
 // runs guarded: a failure shows the game's message and ends the run with
 // status 1; when the game ends by itself the run ends with status 0.
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -20,6 +20,7 @@
 #include "app/entry_observer.h"
 #include "ui/form_window.h"
 #include "ui/picture_cache.h"
+#include "ui/precise_alarm.h"
 #include "ui/scene_overlay.h"
 #include "ui/settings.h"
 #include "ui/stage.h"
@@ -35,8 +36,11 @@ class JournalWindow;
 class GameHost : public QObject, public FormEvents {
     Q_OBJECT
 public:
-    // Milliseconds since the game started.
-    using Clock = std::function<std::int64_t()>;
+    // Time since the game started. The game's clock counts whole
+    // milliseconds; the pump waits for a tick to the nanosecond.
+    using Clock = std::function<std::chrono::nanoseconds()>;
+    // Called on every wake of the pump for a due tick: how late it woke.
+    using WakeProbe = std::function<void(std::chrono::nanoseconds late)>;
 
     // Without a clock, real time from a QElapsedTimer started by start().
     // Every window goes onto one stage; `settings` are the player's.
@@ -93,14 +97,19 @@ public:
     bool busy() const { return depth_ > 0; }
     // The game time the pump timer is set for, if it is set.
     std::optional<std::int64_t> armedFor() const;
-    const QTimer& pumpTimer() const { return pumpTimer_; }
+    const PreciseAlarm& pumpAlarm() const { return pumpAlarm_; }
+    // For benchmarks: sees how late each wake of the pump comes.
+    void setWakeProbe(WakeProbe probe) { wakeProbe_ = std::move(probe); }
 
 signals:
     // The run is over: quit the event loop with this status.
     void ended(int exitCode);
 
 private:
+    // Whole milliseconds since the start (the game's time), and the same to
+    // the nanosecond.
     std::int64_t now() const;
+    std::chrono::nanoseconds nowPrecise() const;
     void arm();
     void fail(const std::string& message);
     void finish(int code);
@@ -117,8 +126,9 @@ private:
     Clock clock_;
     klev::EntryObserver* observer_ = nullptr;
     QElapsedTimer elapsed_;
-    QTimer pumpTimer_;
+    PreciseAlarm pumpAlarm_;
     std::optional<std::int64_t> armedFor_;
+    WakeProbe wakeProbe_;
     PictureCache pictures_;
     Settings settings_;
     std::function<void(const Settings&)> onSettings_;

@@ -16,6 +16,8 @@
 //                                  the game does, lists every problem, one a
 //                                  line, and exits 0 when there is none;
 //                                  no window is opened
+//   klevnitsa --splash-ms MS       the splash shows MS milliseconds instead
+//                                  of two seconds (for benchmarks)
 //
 // Two environment variables serve unattended runs (screenshots, benchmarks):
 // KLEV_AUTOPLAY_NAME answers the first input box (the player's name), and
@@ -26,10 +28,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>
-#include <QLoggingCategory>
 #include <QMessageBox>
 #include <cstdlib>
 #include <iostream>
+#include <malloc.h>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +40,7 @@
 #include "forms/services.h"
 #include "app/session_record.h"
 #include "app/windows.h"
+#include "mainscreen/about.h"
 #include "mainscreen/check_folder.h"
 #include "shell/game.h"
 #include "shell/platform.h"
@@ -93,8 +96,9 @@ int CheckFolder(const std::filesystem::path& folder) {
 }
 
 // The game folder and, when installed or run from the build, the player's
-// own folder for what the game writes.
-klev::GameConfig ConfigFromOptions(QApplication& app, std::string& recordFile) {
+// own folder for what the game writes; the file to record the session to
+// and the splash's time, if they are given.
+klev::GameConfig ConfigFromOptions(QApplication& app, std::string& recordFile, std::optional<int>& splashMs) {
     QCommandLineParser options;
     options.setApplicationDescription("Клевница 2 — рыбалка");
     options.addHelpOption();
@@ -106,8 +110,16 @@ klev::GameConfig ConfigFromOptions(QApplication& app, std::string& recordFile) {
     options.addOption(QCommandLineOption(
         "check", "Проверить папку игры [DIR] (без DIR — данные игры): все ошибки в файлах, по одной в строке; "
                  "код выхода 0, когда ошибок нет."));
+    const QCommandLineOption splash("splash-ms", "Заставка MS миллисекунд вместо двух секунд (для замеров).", "MS");
+    options.addOption(splash);
     options.process(app);
     if (options.isSet(record)) recordFile = options.value(record).toStdString();
+    if (options.isSet(splash)) {
+        bool ok = false;
+        const int ms = options.value(splash).toInt(&ok);
+        if (!ok || ms < 1) options.showHelp(2);
+        splashMs = ms;
+    }
 
     klev::GameConfig config = klev::DefaultVersion({});
     config.decimalSeparator = DecimalSeparator();
@@ -128,6 +140,11 @@ klev::GameConfig ConfigFromOptions(QApplication& app, std::string& recordFile) {
 
 int main(int argc, char** argv) {
     if (const auto folder = FolderToCheck(argc, argv)) return CheckFolder(*folder);
+    // Picture buffers (a megabyte or two each, decoded, converted, freed)
+    // come from the heap and are reused there, instead of each being mapped
+    // fresh from the system and faulted in page by page.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 16 << 20);
     QApplication app(argc, argv);
     QApplication::setApplicationName("klevnitsa");
     QApplication::setApplicationDisplayName("Клевница 2");
@@ -137,13 +154,8 @@ int main(int argc, char** argv) {
     ui::LoadRussianTranslation(app);
 
     std::string recordFile;
-    klev::GameConfig config = ConfigFromOptions(app, recordFile);
-
-    // Without a sound output the game plays silently: one line says so, and
-    // the multimedia backend's own warnings stay out of the terminal.
-    QLoggingCategory::setFilterRules("qt.multimedia*=false");
-    if (ui::QtWavePlayer::HasAudioOutput()) QLoggingCategory::setFilterRules({});
-    else qInfo("klevnitsa: no sound output, playing silently");
+    std::optional<int> splashMs;
+    klev::GameConfig config = ConfigFromOptions(app, recordFile, splashMs);
 
     forms::SystemClock clock;
     forms::SystemRandom systemRandom(clock);
@@ -185,6 +197,8 @@ int main(int argc, char** argv) {
             [&random](double value) { random.queue(value); });
 
     host.start();
+    if (splashMs)
+        host.run([&game, ms = *splashMs] { game.window<klev::About>().Timer1.setInterval(ms); });
     if (host.finished()) return host.exitCode();
     if (autoplay) autoplay->begin();
     return app.exec();

@@ -1,6 +1,8 @@
 #pragma once
 // Decoded game pictures as Qt pixmaps, converted once per picture and shared
-// by every control that shows it.
+// by every control that shows it. A picture's pixmap lives as long as the
+// picture: it is the picture's one decoded copy (the model keeps the size
+// and the file's bytes).
 
 #include <QPixmap>
 #include <map>
@@ -15,6 +17,9 @@ public:
     // The pixmap of a picture (a null pixmap for a picture without pixels).
     // Its size in logical pixels is the picture's size.
     QPixmap pixmap(const forms::Bitmap& picture);
+    // Starts decoding a picture about to be shown, on a thread of its own,
+    // unless its pixmap is there already.
+    void prefetch(const forms::Bitmap& picture) const;
     // The picture scaled smoothly to `size` logical pixels, sharp on a screen
     // with `dpr` device pixels per logical pixel.
     QPixmap scaled(const forms::Bitmap& picture, QSize size, qreal dpr);
@@ -28,7 +33,6 @@ private:
     };
     void dropExpired();
     std::map<const forms::Image*, Entry> entries_;
-    std::size_t insertsSinceSweep_ = 0;
 };
 
 // 0xBBGGRR as a QColor.

@@ -3,13 +3,14 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLibraryInfo>
-#include <QAudioDevice>
-#include <QMediaDevices>
+#include <QLoggingCategory>
+#include <QCoreApplication>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QTranslator>
-#include <QUrl>
 #include <algorithm>
+
+#include "ui/sound_backend.h"
 
 namespace ui {
 
@@ -52,12 +53,27 @@ void QtDialogs::MsgBox(const std::string& text, forms::MessageIcon icon, const s
     box.exec();
 }
 
+namespace {
+
+// The sound module beside the program (the build) or where it is installed.
+SoundBackend* LoadSoundBackend() {
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString& place : {dir, dir + "/" KLEV_SOUND_MODULE_DIR}) {
+        QLibrary module(place + "/klevnitsa_sound");
+        // Never unloaded: the backend's code stays in use to the end.
+        if (auto make = reinterpret_cast<MakeSoundBackend>(module.resolve(MakeSoundBackendSymbol))) return make();
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 QtWavePlayer::QtWavePlayer() = default;
 QtWavePlayer::~QtWavePlayer() = default;
 
 void QtWavePlayer::Close() {
     opened_.clear();
-    if (effect_) effect_->stop();
+    if (backend_) backend_->stop();
 }
 
 void QtWavePlayer::Open(const std::filesystem::path& file) {
@@ -65,24 +81,33 @@ void QtWavePlayer::Open(const std::filesystem::path& file) {
     opened_ = std::filesystem::is_regular_file(file, ec) ? file : std::filesystem::path();
 }
 
-bool QtWavePlayer::HasAudioOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }
-
 void QtWavePlayer::setVolume(int volume, bool muted) {
     volume_ = float(std::clamp(volume, 0, 100)) / 100.0f;
     muted_ = muted;
-    if (effect_) effect_->setVolume(muted_ ? 0.0f : volume_);
-    if (muted_ && effect_) effect_->stop();
+    if (backend_) backend_->setVolume(muted_ ? 0.0f : volume_);
+    if (muted_ && backend_) backend_->stop();
+}
+
+bool QtWavePlayer::ready() {
+    if (output_ >= 0) return output_ == 1;
+    // The multimedia backend loads here, with the first sound, not at the
+    // start. Without a sound output one line says so, and the backend's own
+    // warnings stay out of the terminal.
+    QLoggingCategory::setFilterRules("qt.multimedia*=false");
+    backend_.reset(LoadSoundBackend());
+    output_ = backend_ && backend_->hasOutput() ? 1 : 0;
+    if (output_ == 1) {
+        QLoggingCategory::setFilterRules({});
+    } else {
+        qInfo(backend_ ? "klevnitsa: no sound output, playing silently"
+                       : "klevnitsa: the sound module klevnitsa_sound is missing, playing silently");
+    }
+    return output_ == 1;
 }
 
 void QtWavePlayer::Play() {
-    if (opened_.empty() || muted_) return;
-    if (output_ < 0) output_ = HasAudioOutput() ? 1 : 0;
-    if (output_ == 0) return;
-    if (!effect_) effect_ = std::make_unique<QSoundEffect>();
-    effect_->setVolume(volume_);
-    effect_->stop();
-    effect_->setSource(QUrl::fromLocalFile(QString::fromStdString(opened_.string())));
-    effect_->play();
+    if (opened_.empty() || muted_ || !ready()) return;
+    backend_->play(opened_.string().c_str(), volume_);
 }
 
 }  // namespace ui

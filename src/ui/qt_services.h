@@ -12,10 +12,11 @@
 #include "forms/services.h"
 
 class QApplication;
-class QSoundEffect;
 class QWidget;
 
 namespace ui {
+
+class SoundBackend;
 
 // Loads Qt's Russian translation, so that standard buttons read "Отмена".
 // False when the translation is not installed.
@@ -41,7 +42,8 @@ private:
     QWidget* parent_ = nullptr;
 };
 
-// One sound at a time through QSoundEffect. Without an audio device, or for
+// One sound at a time through the sound module (ui/sound_backend.h), loaded
+// with the first sound. Without the module, without an audio device, or for
 // a file that is missing or no wave, it stays silent.
 class QtWavePlayer : public forms::WavePlayer {
 public:
@@ -53,19 +55,19 @@ public:
 
     // Volume 0..100; muted plays nothing.
     void setVolume(int volume, bool muted);
-    // Whether the machine has a sound output at all; without one nothing is
-    // played (and nothing is said about it beyond one line at start).
-    static bool HasAudioOutput();
 
     // The file opened last, if it exists (for inspection).
     const std::filesystem::path& opened() const { return opened_; }
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;  // made when the first sound plays
+    // Loads the module and asks for a sound output the first time; without
+    // one nothing is played, and one line says so.
+    bool ready();
+    std::unique_ptr<SoundBackend> backend_;  // made when the first sound plays
     std::filesystem::path opened_;
     float volume_ = 1.0f;
     bool muted_ = false;
-    int output_ = -1;  // whether there is a sound output: -1 not asked yet
+    int output_ = -1;  // whether sound can play: -1 not asked yet
 };
 
 }  // namespace ui

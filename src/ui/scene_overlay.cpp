@@ -37,7 +37,7 @@ QPointF At(const forms::Control& c) { return {c.Left / Px, c.Top / Px}; }
 }  // namespace
 
 SceneOverlay::SceneOverlay(FormWindow& window, const klev::Game& game)
-    : QWidget(&window), window_(window), game_(game), floatPicture_(EmbeddedPixmap("scene_float")) {
+    : QWidget(&window), window_(window), game_(game) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
@@ -173,6 +173,9 @@ void SceneOverlay::paintEvent(QPaintEvent*) {
         p.setPen(QPen(QColor(235, 235, 225, 220), 1.0));
         p.drawPath(path);
     }
+    // Decoded when first drawn: the overlay is made with the scene's window,
+    // at the start, long before anything floats.
+    if (float_ && floatPicture_.isNull()) floatPicture_ = EmbeddedPixmap("scene_float");
     if (float_ && !floatPicture_.isNull()) {
         const QPointF top = tackle_ - QPointF(floatPicture_.width() / 2.0, floatPicture_.height() - 3);
         p.drawPixmap(top, floatPicture_);

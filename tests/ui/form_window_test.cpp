@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "forms/services.h"
+#include "test_game.h"
 #include "ui_support.h"
 
 namespace {
@@ -388,4 +390,33 @@ TEST(FormWindow, AListOpenedPastTheEdgeIsDrawnWholeInsideTheWindow) {
     s.pond.Title.Left = 5400;  // any other control may run past the edge
     s.window.sync();
     EXPECT_EQ(s.view("Title").geometry().left(), 360);
+}
+
+TEST(PictureCache, APictureIsConvertedOnceItsDecodedPixelsGoAndItsPixmapGoesWithIt) {
+    App();
+    testing_support::TestFolder f;
+    f.writeBytes("grey.png", testing_support::PictureBytes(4, 3));
+    forms::FilePictures files(0);  // keeps nothing beyond what is in use
+    forms::Bitmap grey = files.Load(f.game() / "grey.png", "grey");
+    const forms::Bitmap glass = SolidPicture("glass", 2, 2, 0x102030, 128);
+    ui::PictureCache cache;
+
+    const QPixmap shown = cache.pixmap(grey);
+    ASSERT_EQ(shown.size(), QSize(4, 3));
+    EXPECT_FALSE(grey.image->rgba.ready()) << "the pixmap is the one decoded copy";
+    EXPECT_FALSE(shown.hasAlphaChannel()) << "opaque";
+    EXPECT_EQ(shown.toImage().pixelColor(3, 2), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(cache.pixmap(grey).cacheKey(), shown.cacheKey()) << "converted once";
+    EXPECT_FALSE(grey.image->rgba.ready()) << "and not decoded again";
+
+    const QPixmap translucent = cache.pixmap(glass);
+    EXPECT_TRUE(translucent.hasAlphaChannel());
+    EXPECT_EQ(translucent.toImage().pixel(1, 1), qPremultiply(qRgba(0x10, 0x20, 0x30, 128)));
+    EXPECT_TRUE(glass.image->rgba.ready()) << "pixels set by hand stay";
+    EXPECT_EQ(cache.size(), 2u);
+
+    // No control holds the grey picture any more: its pixmap goes when the next comes.
+    grey = {};
+    cache.pixmap(SolidPicture("next", 1, 1, 0xFFFFFF));
+    EXPECT_EQ(cache.size(), 2u);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <stdexcept>
@@ -12,6 +13,7 @@
 #include "base/movie1.h"
 #include "mainscreen/about.h"
 #include "mainscreen/form1.h"
+#include "scene/scene_form.h"
 #include "shell/game.h"
 #include "test_game.h"
 #include "ui/control_view.h"
@@ -28,7 +30,7 @@ using ui::GameHost;
 using ui_test::App;
 
 struct Hosted {
-    Hosted() : host((App(), t.game()), [this] { return now; }) {}
+    Hosted() : host((App(), t.game()), [this] { return std::chrono::milliseconds(now) + part; }) {}
     // Starts the game and answers the name prompt at 2 s.
     void toMap() {
         t.run("answer Вася\n");
@@ -53,7 +55,8 @@ struct Hosted {
         QTest::mouseClick(host.stage().viewport(), Qt::LeftButton, {}, at);
     }
     TestGame t;
-    std::int64_t now = 0;
+    std::int64_t now = 0;                 // ms
+    std::chrono::nanoseconds part{0};    // and a part of the next ms
     GameHost host;
 };
 
@@ -64,8 +67,8 @@ TEST(GameHost, TheSplashShowsFirstAndItsTickBringsTheMap) {
     EXPECT_TRUE(h.window("About").isVisible());
     EXPECT_EQ(h.host.window("Form1"), nullptr) << "the map window is made by the loaders";
     EXPECT_EQ(h.host.armedFor(), 2000);
-    EXPECT_TRUE(h.host.pumpTimer().isSingleShot());
-    EXPECT_EQ(h.host.pumpTimer().timerType(), Qt::PreciseTimer);
+    EXPECT_TRUE(h.host.pumpAlarm().isActive());
+    EXPECT_EQ(h.host.pumpAlarm().lastWait(), std::chrono::milliseconds(2000));
 
     h.now = 1990;
     h.host.pump();
@@ -309,4 +312,104 @@ TEST(GameHost, InputOnAControlThatIsNoLongerLoadedGoesNowhere) {
     args.index = 2;
     h.host.deliver(h.t.game().window<klev::Form1>(), forms::Event::Click, "PScene", args);
     EXPECT_TRUE(h.t.game().form("SceneForm").Visible);
+}
+
+TEST(GameHost, ThePumpWaitsForTheNextTickToTheNanosecond) {
+    using std::chrono::microseconds;
+    using std::chrono::milliseconds;
+    using std::chrono::nanoseconds;
+    Hosted h;
+    h.t.run("answer Вася\n");
+    h.host.start();
+    // The splash's tick is due at 2000 ms; woken between two milliseconds, the
+    // game's clock reads the whole millisecond, the wait is to the nanosecond.
+    const struct {
+        std::int64_t ms;
+        nanoseconds part;
+        nanoseconds wait;
+    } wakes[] = {
+        {1990, microseconds(400), microseconds(9600)},
+        {1999, nanoseconds(999'999), nanoseconds(1)},
+    };
+    for (const auto& w : wakes) {
+        h.now = w.ms;
+        h.part = w.part;
+        h.host.pump();
+        EXPECT_TRUE(h.window("About").isVisible()) << w.ms << " ms is before the tick";
+        EXPECT_EQ(h.host.armedFor(), 2000);
+        EXPECT_EQ(h.host.pumpAlarm().lastWait(), w.wait) << w.ms;
+    }
+    h.now = 2000;
+    h.part = nanoseconds(0);
+    h.host.pump();
+    EXPECT_FALSE(h.window("About").isVisible());
+}
+
+TEST(GameHost, ATimerAKeyStartsFiresOneIntervalAfterTheKey) {
+    using std::chrono::microseconds;
+    Hosted h;
+    h.t.startAs();
+    // A rod, a line and worms in use, then the first place with the float.
+    h.t.run("click Form1.Butt_base\nclick Base.But_shop\nadvance 1500\n"
+            "select ShopFr.List_Sp 0\ndblclick ShopFr.List_Sp\n"
+            "click ShopFr.Razdel_B(1)\nselect ShopFr.List_Leska 0\ndblclick ShopFr.List_Leska\n"
+            "click ShopFr.Razdel_B(2)\nselect ShopFr.List_Nas 0\ndblclick ShopFr.List_Nas\nclick ShopFr.Label5\n"
+            "click Form1.Butt_base\nclick Base.Image1\n"
+            "down InvenFr.But_SP 100 100\nselect InvenFr.List1 0\n"
+            "down InvenFr.Label2 100 100\nselect InvenFr.List1 0\n"
+            "down InvenFr.Label3 100 100\nselect InvenFr.List1 0\n"
+            "click InvenFr.Label5\nclick Base.Image3\n"
+            "click Form1.PScene(1)\nclick SceneForm.Butt_Popl\n");
+    h.host.syncAll();
+    klev::Game& game = h.t.game();
+    auto& animation = game.window<klev::SceneForm>().Speen_AnimationT;
+    ASSERT_FALSE(animation.enabled());
+
+    // Space, 700.6 ms after the game's clock last moved: the cast's animation
+    // counts its 50 ms from the key.
+    const std::int64_t key = game.timers.now() + 700;
+    h.now = key;
+    h.part = microseconds(600);
+    QTest::keyClick(&h.window("SceneForm"), Qt::Key_Space);
+    EXPECT_EQ(game.timers.now(), key);
+    ASSERT_EQ(animation.due(), key + 50);
+    EXPECT_EQ(game.fishing.CastFrame, 1);
+    // The pump waits to its next tick (the cast's, or one before it) from 700.6 ms.
+    ASSERT_TRUE(h.host.armedFor());
+    EXPECT_LE(*h.host.armedFor(), key + 50);
+    EXPECT_EQ(h.host.pumpAlarm().lastWait(),
+              std::chrono::milliseconds(*h.host.armedFor() - key) - microseconds(600));
+
+    h.now = key + 49;
+    h.part = microseconds(999);
+    h.host.pump();
+    EXPECT_EQ(game.fishing.CastFrame, 1) << "49.999 ms after the key";
+    h.now = key + 50;
+    h.part = microseconds(0);
+    h.host.pump();
+    EXPECT_EQ(game.fishing.CastFrame, 2) << "the first frame, 50 ms after the key";
+}
+
+TEST(PreciseAlarm, RingsOnceNotBeforeItsWaitAndNotAfterAStop) {
+    App();
+    ui::PreciseAlarm alarm;
+    QSignalSpy rings(&alarm, &ui::PreciseAlarm::timeout);
+    QElapsedTimer clock;
+    clock.start();
+    alarm.start(std::chrono::microseconds(2500));
+    EXPECT_TRUE(alarm.isActive());
+    ASSERT_TRUE(rings.wait(5000));
+    EXPECT_GE(clock.nsecsElapsed(), 2'500'000);
+    EXPECT_FALSE(alarm.isActive());
+    EXPECT_EQ(rings.count(), 1);
+
+    // Expired but not yet seen by the event loop when stopped: it stays silent.
+    alarm.start(std::chrono::nanoseconds(1));
+    const qint64 started = clock.nsecsElapsed();
+    while (clock.nsecsElapsed() - started < 100'000) {
+    }
+    alarm.stop();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rings.count(), 1);
 }

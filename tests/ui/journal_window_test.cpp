@@ -159,7 +159,7 @@ TEST(JournalWindow, AnEmptyJournalShowsAFriendlyLineAndNoChartAxes) {
 }
 
 struct Hosted {
-    Hosted() : host((ui_test::App(), t.game()), [this] { return now; }) {
+    Hosted() : host((ui_test::App(), t.game()), [this] { return std::chrono::milliseconds(now); }) {
         t.run("answer Вася\n");
         host.start();
         now = 2000;

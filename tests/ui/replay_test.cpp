@@ -67,7 +67,7 @@ struct Folders {
 struct RecordedDesk {
     explicit RecordedDesk(const Folders& folders)
         : game(folders.config("played"), {random, dialogs, wave, pictures, clock}, klev::GameWindows()),
-          host((ui_test::App(), game), [this] { return now; }) {
+          host((ui_test::App(), game), [this] { return std::chrono::milliseconds(now); }) {
         system.seed(20261209);
         recorder.begin(game);
         host.setObserver(&recorder);

@@ -15,7 +15,7 @@ namespace {
 using testing_support::TestGame;
 
 struct Scene {
-    Scene() : host((ui_test::App(), t.game()), [] { return 0; }) {
+    Scene() : host((ui_test::App(), t.game()), [] { return std::chrono::nanoseconds(0); }) {
         t.startAs();
         // A rod, a line and worms, put in use, then the first place with the float.
         t.run("click Form1.Butt_base\nclick Base.But_shop\nadvance 1500\n"

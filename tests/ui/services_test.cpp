@@ -98,24 +98,35 @@ TEST(QtDialogs, AnErrorMessageBoxShowsTheErrorIcon) {
     EXPECT_EQ(icon, QMessageBox::NoIcon);
 }
 
-TEST(QtWavePlayer, AMissingFileIsSilenceAndPlayNeverWaits) {
+// Whether a library whose file name contains `name` is loaded in this process.
+bool Loaded(const std::string& name) {
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);)
+        if (line.find(name) != std::string::npos) return true;
+    return false;
+}
+
+TEST(QtWavePlayer, AMissingFileIsSilenceAndPlayNeverWaitsTheSoundModuleLoadsWithTheFirstSound) {
     App();
     testing_support::TestFolder folder;
     ui::QtWavePlayer player;
     player.Open(folder.game() / "sound" / "nothing.wav");
     EXPECT_TRUE(player.opened().empty());
     player.Play();
+    EXPECT_FALSE(Loaded("libQt6Multimedia")) << "no sound played yet";
 
     player.Open(folder.game() / "sound" / "fon1.wav");  // a file, but no real wave
     EXPECT_EQ(player.opened(), folder.game() / "sound" / "fon1.wav");
     player.Play();
+    EXPECT_TRUE(Loaded("libklevnitsa_sound.so"));
+    EXPECT_TRUE(Loaded("libQt6Multimedia"));
     player.Close();
     EXPECT_TRUE(player.opened().empty());
     player.Play();  // closed: nothing to play
 }
 
 struct Played {
-    Played() : host((App(), t.game()), [this] { return now; }) {
+    Played() : host((App(), t.game()), [this] { return std::chrono::milliseconds(now); }) {
         t.run("answer Вася\n");
         host.start();
         now = 2000;

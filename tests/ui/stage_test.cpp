@@ -33,7 +33,7 @@ using ui_test::App;
 using ui_test::Recorder;
 
 struct Staged {
-    explicit Staged(ui::Settings settings = {}) : host((App(), t.game()), [this] { return now; }, settings) {}
+    explicit Staged(ui::Settings settings = {}) : host((App(), t.game()), [this] { return std::chrono::milliseconds(now); }, settings) {}
     void toMap() {
         t.run("answer Вася\n");
         host.start();

@@ -5,6 +5,7 @@
 #include "model/fatal_error.h"
 #include "data/fish_file.h"
 #include "data/text_file.h"
+#include "shell/source.h"
 #include "test_game.h"
 
 namespace {
@@ -138,6 +139,27 @@ TEST(LoadSpecies, ATrailingBlankOfTheKeyStillFindsThePicture) {
     EXPECT_EQ(t.print("SpeciesList(1).Name"), "щука");
     EXPECT_EQ(t.print("SpeciesList(1).PictureIndex"), "5");
     EXPECT_EQ(t.print("SpeciesList(1).PictureKey"), "pike ");
+}
+
+TEST(LoadSpecies, ASpeciesGetsTheFirstPictureOfItsTagInStockOrder) {
+    TestGame t;
+    // Two files of one tag: "perch.jpg" and "perch.jpg.jpg".
+    t.folder.writeBytes("images/perch.jpg.jpg", testing_support::PictureBytes(2, 2));
+    t.startAs("Вася");
+    // The stock: back1, base, lake, perch.jpg, perch.jpg.jpg, pike, ...
+    EXPECT_EQ(t.print("Source.Pic(4).Tag"), "perch");
+    EXPECT_EQ(t.print("Source.Pic(5).Tag"), "perch");
+    EXPECT_EQ(t.print("SpeciesList(2).PictureIndex"), "4");
+    EXPECT_EQ(t.print("SpeciesList(1).PictureIndex"), "6");
+
+    // A member retagged after the start no longer answers for its old tag.
+    auto& source = t.game().window<klev::Source>();
+    t.run("set Source.Pic(4).Tag окунь\n");
+    const struct {
+        const char* tag;
+        long long index;
+    } lookups[] = {{"perch", 5}, {"pike", 6}, {"som", 0}};
+    for (const auto& l : lookups) EXPECT_EQ(source.FindTag(l.tag), l.index) << l.tag;
 }
 
 TEST(LoadSpecies, AStrayTextFileStopsTheStart) {

@@ -210,6 +210,53 @@ TEST(Pictures, TheSizeIsReadAtOnceAndThePixelsWhenFirstNeeded) {
     EXPECT_EQ(b.heightTwips(), 45);
 }
 
+TEST(Pictures, AFileLoadedAgainUnchangedIsTheSamePictureWhileInUseOrKept) {
+    TestFolder f;
+    f.writeBytes("a.png", PictureBytes(4, 3));  // 48 bytes of pixels
+    f.writeBytes("b.png", PictureBytes(2, 2));  // 16
+    f.writeBytes("c.png", PictureBytes(4, 3));  // 48
+    FilePictures pictures(64);
+    Bitmap a = pictures.Load(f.game() / "a.png", "\\a.png");
+    {
+        const Bitmap again = pictures.Load(f.game() / "a.png", "\\A.PNG");
+        EXPECT_EQ(again.image, a.image);
+        EXPECT_EQ(again.name, "\\A.PNG") << "the name is the caller's";
+    }
+    pictures.Load(f.game() / "b.png", "b");
+    const std::weak_ptr<const Image> first = a.image;
+    a = {};
+    EXPECT_EQ(pictures.Load(f.game() / "a.png", "a").image, first.lock()) << "kept: a and b fit in 64 bytes";
+
+    pictures.Load(f.game() / "c.png", "c");  // a is the oldest: it goes
+    EXPECT_TRUE(first.expired());
+    const Bitmap reloaded = pictures.Load(f.game() / "a.png", "a");
+    EXPECT_EQ(reloaded.image->width, 4);
+
+    // A file changed on disk is read afresh, though its old picture is in use.
+    f.writeBytes("a.png", PictureBytes(5, 3));
+    const Bitmap changed = pictures.Load(f.game() / "a.png", "a");
+    EXPECT_NE(changed.image, reloaded.image);
+    EXPECT_EQ(changed.image->width, 5);
+}
+
+TEST(Pictures, PixelsReleasedAfterAViewTookThemAreDecodedAgainWhenRead) {
+    TestFolder f;
+    f.writeBytes("p.png", PictureBytes(4, 3));
+    FilePictures pictures;
+    const Bitmap b = pictures.Load(f.game() / "p.png", "p");
+    b.image->rgba.release();  // nothing decoded yet: nothing to free
+    ASSERT_EQ(b.image->rgba.size(), 48u);
+    b.image->rgba.release();
+    EXPECT_FALSE(b.image->rgba.ready());
+    EXPECT_EQ(b.image->rgba[4], 0x80);
+    // Pixels set by hand have nothing to decode from: they stay.
+    Image byHand;
+    byHand.rgba.assign(std::size_t(4), 7);
+    byHand.rgba.release();
+    EXPECT_TRUE(byHand.rgba.ready());
+    EXPECT_EQ(byHand.rgba.size(), 4u);
+}
+
 TEST(Pictures, AFileThatIsNoPictureOrIsMissingIsRefusedAtOnce) {
     TestFolder f;
     f.writeBytes("text.jpg", "JFIF? no, just text");
