@@ -94,8 +94,13 @@ bool QtWavePlayer::ready() {
     // start. Without a sound output one line says so, and the backend's own
     // warnings stay out of the terminal.
     QLoggingCategory::setFilterRules("qt.multimedia*=false");
+    // The audio system's client library warns in plain lines of its own
+    // (PulseAudio: "pa_context_connect() failed") while the backend looks
+    // for an output: they are held back, and the line below says it all.
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     backend_.reset(LoadSoundBackend());
     output_ = backend_ && backend_->hasOutput() ? 1 : 0;
+    qInstallMessageHandler(previous);
     if (output_ == 1) {
         QLoggingCategory::setFilterRules({});
     } else {

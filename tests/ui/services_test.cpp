@@ -117,7 +117,15 @@ TEST(QtWavePlayer, AMissingFileIsSilenceAndPlayNeverWaitsTheSoundModuleLoadsWith
 
     player.Open(folder.game() / "sound" / "fon1.wav");  // a file, but no real wave
     EXPECT_EQ(player.opened(), folder.game() / "sound" / "fon1.wav");
+    // No sound server: one line of ours at most reaches the terminal.
+    qputenv("PULSE_SERVER", "unix:/nonexistent");
+    static std::vector<std::string> logged;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& m) { logged.push_back(m.toStdString()); });
     player.Play();
+    qInstallMessageHandler(previous);
+    ASSERT_LE(logged.size(), 1u);
+    if (!logged.empty()) EXPECT_EQ(logged[0], "klevnitsa: no sound output, playing silently");
     EXPECT_TRUE(Loaded("libklevnitsa_sound.so"));
     EXPECT_TRUE(Loaded("libQt6Multimedia"));
     player.Close();
