@@ -40,10 +40,10 @@ void PreciseAlarm::start(std::chrono::nanoseconds wait) {
     }
     // A zero value would disarm the timer: the shortest wait is a nanosecond.
     const long long ns = std::max<long long>(wait.count(), 1);
-    itimerspec spec{};
-    spec.it_value.tv_sec = time_t(ns / 1'000'000'000);
-    spec.it_value.tv_nsec = long(ns % 1'000'000'000);
-    timerfd_settime(fd_, 0, &spec, nullptr);
+    itimerspec when{};
+    when.it_value.tv_sec = time_t(ns / 1'000'000'000);
+    when.it_value.tv_nsec = long(ns % 1'000'000'000);
+    timerfd_settime(fd_, 0, &when, nullptr);
 }
 
 void PreciseAlarm::stop() {
