@@ -3,36 +3,74 @@
 // picture was really decoded, its pixels. Copies share the pixels.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <future>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace forms {
 
 constexpr int TwipsPerPixel = 15;
 
-// 8-bit RGBA bytes, rows top to bottom. A picture read from a file keeps its
-// file's bytes and decodes them the first time its pixels are read: the
-// picture stock holds many pictures that no window ever shows, and the size
-// is known from the file's header without decoding. Once a view has taken
-// the pixels into its own format it releases them here, so a picture shown
-// on screen is decoded in memory once; read again, they are decoded again.
+// One pixel: a 32-bit word 0xAARRGGBB with the colours premultiplied by the
+// alpha, the layout screens draw from without converting.
+using Pixel = std::uint32_t;
+
+constexpr Pixel PixelOf(unsigned red, unsigned green, unsigned blue, unsigned alpha = 0xFF) {
+    // Premultiplied, rounded to nearest.
+    const auto times = [alpha](unsigned c) { return (c * alpha + 127) / 255; };
+    return Pixel(alpha) << 24 | Pixel(times(red)) << 16 | Pixel(times(green)) << 8 | Pixel(times(blue));
+}
+
+// An allocator that leaves new elements of a plain type uninitialised: a
+// decoder overwrites every pixel, so zero-filling a megabyte first would only
+// touch each page twice.
+template <class T>
+struct UninitialisedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    UninitialisedAllocator() = default;
+    template <class U>
+    UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+    template <class U>
+    void construct(U* at) noexcept(std::is_nothrow_default_constructible_v<U>) {
+        ::new (static_cast<void*>(at)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* at, Args&&... args) {
+        ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
+    }
+};
+
+// Pixels row by row, top to bottom; `PixelWords(n)` leaves them unset.
+using PixelWords = std::vector<Pixel, UninitialisedAllocator<Pixel>>;
+
+// A picture's pixels. A picture read from a file keeps its file's bytes and
+// decodes them the first time its pixels are read: the picture stock holds
+// many pictures that no window ever shows, and the size is known from the
+// file's header without decoding. A view takes the decoded pixels away as
+// they are (`take`), so a picture shown on screen is in memory once; read
+// again, they are decoded again.
 class Pixels {
 public:
-    using Decoder = std::function<std::vector<unsigned char>()>;
+    using Decoder = std::function<PixelWords()>;
 
     Pixels() = default;
     // Pixels that `decode` produces when first needed.
     explicit Pixels(Decoder decode) : decode_(std::move(decode)) {}
 
-    const unsigned char* data() const { return decoded().data(); }
-    std::size_t size() const { return decoded().size(); }
+    const Pixel* data() const { return decoded().data(); }
+    std::size_t size() const { return decoded().size(); }  // in pixels
     bool empty() const { return decoded().empty(); }
-    unsigned char operator[](std::size_t i) const { return decoded()[i]; }
-    std::vector<unsigned char>::const_iterator begin() const { return decoded().begin(); }
-    std::vector<unsigned char>::const_iterator end() const { return decoded().end(); }
+    Pixel operator[](std::size_t i) const { return decoded()[i]; }
+    PixelWords::const_iterator begin() const { return decoded().begin(); }
+    PixelWords::const_iterator end() const { return decoded().end(); }
     // Whether the pixels are decoded now.
     bool ready() const { return !decode_ || decoded_; }
     // Starts decoding on a thread of its own, for pixels about to be shown:
@@ -40,54 +78,63 @@ public:
     // Reading the pixels waits for it. Nothing for pixels already there.
     void prefetch() const {
         if (!decode_ || decoded_ || pending_) return;
-        pending_ = std::make_shared<std::future<std::vector<unsigned char>>>(std::async(std::launch::async, decode_));
+        pending_ = std::make_shared<std::future<PixelWords>>(std::async(std::launch::async, decode_));
     }
     // Frees decoded pixels that can be decoded again (those of a file);
     // pixels set by hand stay. Pointers from data() are invalid after it.
     void release() const {
         if (!decode_ || !decoded_) return;
-        std::vector<unsigned char>().swap(bytes_);
+        PixelWords().swap(words_);
         decoded_ = false;
     }
+    // The decoded pixels themselves for the caller to keep, released here as
+    // by `release`; pixels set by hand, which cannot be decoded again, are
+    // copied instead.
+    PixelWords take() const {
+        decoded();
+        if (!decode_) return words_;
+        decoded_ = false;
+        return std::exchange(words_, {});
+    }
 
-    void push_back(unsigned char byte) { mutableBytes().push_back(byte); }
+    void push_back(Pixel pixel) { mutableWords().push_back(pixel); }
     template <class It>
     void assign(It first, It last) {
         decode_ = nullptr;
         pending_.reset();
-        bytes_.assign(first, last);
+        words_.assign(first, last);
     }
-    void assign(std::size_t count, unsigned char byte) {
+    void assign(std::size_t count, Pixel pixel) {
         decode_ = nullptr;
         pending_.reset();
-        bytes_.assign(count, byte);
+        words_.assign(count, pixel);
     }
 
 private:
-    const std::vector<unsigned char>& decoded() const {
+    const PixelWords& decoded() const {
         if (decode_ && !decoded_) {
-            // A copy of these pixels may have taken the decoded bytes first.
-            bytes_ = pending_ && pending_->valid() ? pending_->get() : decode_();
+            // A copy of these pixels may have taken the decoded words first.
+            words_ = pending_ && pending_->valid() ? pending_->get() : decode_();
             pending_.reset();
             decoded_ = true;
         }
-        return bytes_;
+        return words_;
     }
-    std::vector<unsigned char>& mutableBytes() {
+    PixelWords& mutableWords() {
         decoded();
         decode_ = nullptr;  // changed by hand: no longer the file's
-        return bytes_;
+        return words_;
     }
-    mutable std::vector<unsigned char> bytes_;
+    mutable PixelWords words_;
     mutable Decoder decode_;
     mutable bool decoded_ = false;
-    mutable std::shared_ptr<std::future<std::vector<unsigned char>>> pending_;  // decoding on its thread
+    mutable std::shared_ptr<std::future<PixelWords>> pending_;  // decoding on its thread
 };
 
 struct Image {
     int width = 0;
     int height = 0;
-    Pixels rgba;  // width * height * 4 bytes once read
+    Pixels pixels;  // width * height once read
 };
 
 // What a control's Picture property holds. `name` is what the driver prints:

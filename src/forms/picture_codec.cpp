@@ -1,5 +1,6 @@
 #include "forms/picture_codec.h"
 
+#include <bit>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -76,7 +77,8 @@ bool JpegHeader(const unsigned char* data, std::size_t size, PictureSize& out) {
     return known;
 }
 
-// `row` holds at least width * 4 bytes; `out` width * height * 4.
+// `row` holds at least width * 4 bytes; `out` width * height * 4, written
+// as blue, green, red, alpha bytes.
 bool JpegPixels(const unsigned char* data, std::size_t size, const PictureSize& expect, unsigned char* out,
                 unsigned char* row) {
     jpeg_decompress_struct info;
@@ -91,7 +93,7 @@ bool JpegPixels(const unsigned char* data, std::size_t size, const PictureSize& 
     jpeg_mem_src(&info, data, (unsigned long)size);
     jpeg_read_header(&info, TRUE);
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
-    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
     jpeg_start_decompress(&info);
     if (int(info.output_width) != expect.width || int(info.output_height) != expect.height ||
         info.output_components != 4)
@@ -105,9 +107,9 @@ bool JpegPixels(const unsigned char* data, std::size_t size, const PictureSize& 
             // Adobe's CMYK pictures store the inks inverted.
             for (std::size_t x = 0; x < stride; x += 4) {
                 const unsigned k = row[x + 3];
-                target[x] = static_cast<unsigned char>(row[x] * k / 255);
+                target[x] = static_cast<unsigned char>(row[x + 2] * k / 255);
                 target[x + 1] = static_cast<unsigned char>(row[x + 1] * k / 255);
-                target[x + 2] = static_cast<unsigned char>(row[x + 2] * k / 255);
+                target[x + 2] = static_cast<unsigned char>(row[x] * k / 255);
                 target[x + 3] = 0xFF;
             }
         }
@@ -146,8 +148,9 @@ png_structp PngOpen(PngInput* input) {
     return png;
 }
 
-// Applies the conversions to 8-bit RGBA; the row size must then be width * 4.
-void PngToRgba(png_structp png, png_infop info) {
+// Applies the conversions to 8-bit blue, green, red, alpha; the row size
+// must then be width * 4.
+void PngToBgra(png_structp png, png_infop info) {
     const png_byte type = png_get_color_type(png, info);
     if (png_get_bit_depth(png, info) == 16) png_set_strip_16(png);
     if (type == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
@@ -155,6 +158,7 @@ void PngToRgba(png_structp png, png_infop info) {
     if (png_get_valid(png, info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(png);
     if (type == PNG_COLOR_TYPE_GRAY || type == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(png);
     png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    png_set_bgr(png);
 }
 
 bool PngHeader(const unsigned char* data, std::size_t size, PictureSize& out) {
@@ -183,7 +187,7 @@ bool PngPixels(const unsigned char* data, std::size_t size, const PictureSize& e
         return false;
     }
     png_read_info(png, info);
-    PngToRgba(png, info);
+    PngToBgra(png, info);
     const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
     const std::size_t stride = std::size_t(expect.width) * 4;
@@ -220,19 +224,27 @@ std::optional<PictureSize> ReadPictureSize(const unsigned char* data, std::size_
     return s;
 }
 
-std::optional<std::vector<unsigned char>> DecodePictureRgba(const unsigned char* data, std::size_t size) {
+std::optional<PixelWords> DecodePicturePixels(const unsigned char* data, std::size_t size) {
     const auto s = ReadPictureSize(data, size);
     if (!s) return std::nullopt;
-    std::vector<unsigned char> rgba(std::size_t(s->width) * std::size_t(s->height) * 4);
+    PixelWords pixels(std::size_t(s->width) * std::size_t(s->height));
+    auto* bytes = reinterpret_cast<unsigned char*>(pixels.data());
     bool done = false;
     if (FormatOf(data, size) == Format::Jpeg) {
         std::vector<unsigned char> row(std::size_t(s->width) * 4);
-        done = JpegPixels(data, size, *s, rgba.data(), row.data());
+        done = JpegPixels(data, size, *s, bytes, row.data());
     } else {
-        done = PngPixels(data, size, *s, rgba.data());
+        done = PngPixels(data, size, *s, bytes);
     }
     if (!done) return std::nullopt;
-    return rgba;
+    // Blue, green, red, alpha bytes are the word 0xAARRGGBB where the low
+    // byte comes first; elsewhere the bytes turn round.
+    if constexpr (std::endian::native == std::endian::big)
+        for (Pixel& p : pixels) p = (p >> 24) | (p >> 8 & 0xFF00) | (p << 8 & 0xFF0000) | (p << 24);
+    for (Pixel& p : pixels)
+        if (const unsigned alpha = p >> 24; alpha != 0xFF)
+            p = PixelOf(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF, alpha);
+    return pixels;
 }
 
 }  // namespace forms

@@ -7,12 +7,14 @@
 #include <optional>
 #include <vector>
 
+#include "forms/picture.h"
+
 namespace forms {
 
 // Limits of a picture the game accepts: no window is larger than a screen,
 // and the decoded pixels of the whole stock must fit in memory.
 constexpr int MaxPictureSide = 8192;
-constexpr std::size_t MaxPictureBytes = std::size_t(64) << 20;  // decoded RGBA
+constexpr std::size_t MaxPictureBytes = std::size_t(64) << 20;  // decoded, 4 bytes a pixel
 
 struct PictureSize {
     int width = 0;
@@ -23,9 +25,9 @@ struct PictureSize {
 // damaged header, and a picture beyond the limits above.
 std::optional<PictureSize> ReadPictureSize(const unsigned char* data, std::size_t size);
 
-// The pixels as 8-bit RGBA, rows top to bottom, of exactly the size that
-// ReadPictureSize gives. nullopt when the header is refused or the body
-// cannot be read to the end.
-std::optional<std::vector<unsigned char>> DecodePictureRgba(const unsigned char* data, std::size_t size);
+// The pixels (forms/picture.h: premultiplied 0xAARRGGBB), rows top to
+// bottom, of exactly the size that ReadPictureSize gives. nullopt when the
+// header is refused or the body cannot be read to the end.
+std::optional<PixelWords> DecodePicturePixels(const unsigned char* data, std::size_t size);
 
 }  // namespace forms

@@ -97,11 +97,11 @@ Bitmap LazyPicture(std::shared_ptr<const std::vector<unsigned char>> bytes, cons
     auto image = std::make_shared<Image>();
     image->width = w;
     image->height = h;
-    image->rgba = Pixels([bytes, w, h] {
-        auto rgba = DecodePictureRgba(bytes->data(), bytes->size());
+    image->pixels = Pixels([bytes, w, h] {
+        auto pixels = DecodePicturePixels(bytes->data(), bytes->size());
         // A file whose header was sound but whose body is damaged shows blank.
-        if (!rgba) return std::vector<unsigned char>(std::size_t(w) * std::size_t(h) * 4, 0);
-        return std::move(*rgba);
+        if (!pixels) return PixelWords(std::size_t(w) * std::size_t(h), Pixel(0));
+        return std::move(*pixels);
     });
     return Bitmap{name, std::move(image)};
 }

@@ -138,7 +138,7 @@ private:
         std::ifstream in(file, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-        if (!forms::DecodePictureRgba(data, bytes.size()))
+        if (!forms::DecodePicturePixels(data, bytes.size()))
             throw FatalError(shown + ": the picture's data is damaged: it would show blank");
     }
 

@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <algorithm>
+#include <memory>
 
 namespace ui {
 
@@ -11,15 +13,22 @@ QColor ColorOf(long bgr) {
 
 namespace {
 
-// The picture in the format the screen draws fastest: opaque pictures (every
-// JPEG) without alpha, others premultiplied. One conversion, one new buffer.
+// The picture as the screen draws it: the decoded words themselves, taken
+// from the picture, neither copied nor converted. Opaque pictures (every
+// JPEG) draw as RGB32, without blending; others as they are, premultiplied.
+// A null image when the pixels fall short of the announced size.
 QImage ScreenImage(const forms::Image& image) {
-    const unsigned char* rgba = image.rgba.data();
-    const QImage view(rgba, image.width, image.height, image.width * 4, QImage::Format_RGBA8888);
-    const std::size_t bytes = std::size_t(image.width) * std::size_t(image.height) * 4;
-    bool opaque = true;
-    for (std::size_t i = 3; i < bytes && opaque; i += 4) opaque = rgba[i] == 0xFF;
-    return view.convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    auto words = std::make_unique<forms::PixelWords>(image.pixels.take());
+    if (words->size() < std::size_t(image.width) * std::size_t(image.height)) return {};
+    const bool opaque = std::all_of(words->begin(), words->end(), [](forms::Pixel p) { return p >> 24 == 0xFF; });
+    auto* data = reinterpret_cast<uchar*>(words->data());
+    // The image owns the words from here on and frees them with itself.
+    QImage screen(
+        data, image.width, image.height, image.width * 4,
+        opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied,
+        [](void* owned) { delete static_cast<forms::PixelWords*>(owned); }, words.get());
+    words.release();
+    return screen;
 }
 
 }  // namespace
@@ -30,16 +39,15 @@ QPixmap PictureCache::pixmap(const forms::Bitmap& picture) {
     auto it = entries_.find(image);
     // An expired entry may name a new picture at a reused address.
     if (it != entries_.end() && it->second.image.lock().get() == image) return it->second.pixmap;
-    // Pixels short of the announced size are no picture to show.
-    if (image->rgba.size() < std::size_t(image->width) * std::size_t(image->height) * 4) return {};
-    // The pixmap takes the converted buffer as it is (no copy), and the
-    // decoded pixels go: the pixmap is the one decoded copy from now on.
-    QPixmap converted = QPixmap::fromImage(ScreenImage(*image));
-    image->rgba.release();
+    // The pixmap takes the decoded pixels as they are, the one decoded copy
+    // from now on. Pixels short of the announced size are no picture to show.
+    QImage screen = ScreenImage(*image);
+    if (screen.isNull()) return {};
+    QPixmap screenPixmap = QPixmap::fromImage(std::move(screen), Qt::NoFormatConversion);
     // Pixmaps of pictures no control holds any more go before a new one comes.
     dropExpired();
-    entries_[image] = Entry{picture.image, converted};
-    return converted;
+    entries_[image] = Entry{picture.image, screenPixmap};
+    return screenPixmap;
 }
 
 void PictureCache::prefetch(const forms::Bitmap& picture) const {
@@ -47,7 +55,7 @@ void PictureCache::prefetch(const forms::Bitmap& picture) const {
     if (!image || image->width <= 0 || image->height <= 0) return;
     const auto it = entries_.find(image);
     if (it != entries_.end() && it->second.image.lock().get() == image) return;
-    image->rgba.prefetch();
+    image->pixels.prefetch();
 }
 
 QPixmap PictureCache::scaled(const forms::Bitmap& picture, QSize size, qreal dpr) {

@@ -4,8 +4,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto header = forms::ReadPictureSize(data, size);
-    const auto rgba = forms::DecodePictureRgba(data, size);
-    if (rgba && (!header || rgba->size() != std::size_t(header->width) * std::size_t(header->height) * 4))
+    const auto pixels = forms::DecodePicturePixels(data, size);
+    if (pixels && (!header || pixels->size() != std::size_t(header->width) * std::size_t(header->height)))
         fuzz::Violated();
     return 0;
 }

@@ -392,7 +392,7 @@ TEST(FormWindow, AListOpenedPastTheEdgeIsDrawnWholeInsideTheWindow) {
     EXPECT_EQ(s.view("Title").geometry().left(), 360);
 }
 
-TEST(PictureCache, APictureIsConvertedOnceItsDecodedPixelsGoAndItsPixmapGoesWithIt) {
+TEST(PictureCache, APixmapIsTheDecodedPixelsThemselvesMadeOnceAndGoesWithItsPicture) {
     App();
     testing_support::TestFolder f;
     f.writeBytes("grey.png", testing_support::PictureBytes(4, 3));
@@ -401,18 +401,21 @@ TEST(PictureCache, APictureIsConvertedOnceItsDecodedPixelsGoAndItsPixmapGoesWith
     const forms::Bitmap glass = SolidPicture("glass", 2, 2, 0x102030, 128);
     ui::PictureCache cache;
 
+    const forms::Pixel* decoded = grey.image->pixels.data();
     const QPixmap shown = cache.pixmap(grey);
     ASSERT_EQ(shown.size(), QSize(4, 3));
-    EXPECT_FALSE(grey.image->rgba.ready()) << "the pixmap is the one decoded copy";
+    EXPECT_FALSE(grey.image->pixels.ready()) << "the pixmap is the one decoded copy";
+    EXPECT_EQ(static_cast<const void*>(shown.toImage().constBits()), static_cast<const void*>(decoded))
+        << "neither copied nor converted";
     EXPECT_FALSE(shown.hasAlphaChannel()) << "opaque";
     EXPECT_EQ(shown.toImage().pixelColor(3, 2), QColor(0x80, 0x80, 0x80));
-    EXPECT_EQ(cache.pixmap(grey).cacheKey(), shown.cacheKey()) << "converted once";
-    EXPECT_FALSE(grey.image->rgba.ready()) << "and not decoded again";
+    EXPECT_EQ(cache.pixmap(grey).cacheKey(), shown.cacheKey()) << "made once";
+    EXPECT_FALSE(grey.image->pixels.ready()) << "and not decoded again";
 
     const QPixmap translucent = cache.pixmap(glass);
     EXPECT_TRUE(translucent.hasAlphaChannel());
     EXPECT_EQ(translucent.toImage().pixel(1, 1), qPremultiply(qRgba(0x10, 0x20, 0x30, 128)));
-    EXPECT_TRUE(glass.image->rgba.ready()) << "pixels set by hand stay";
+    EXPECT_TRUE(glass.image->pixels.ready()) << "pixels set by hand stay";
     EXPECT_EQ(cache.size(), 2u);
 
     // No control holds the grey picture any more: its pixmap goes when the next comes.

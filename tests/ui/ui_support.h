@@ -84,12 +84,7 @@ inline forms::Bitmap SolidPicture(const std::string& name, int w, int h, unsigne
     auto image = std::make_shared<forms::Image>();
     image->width = w;
     image->height = h;
-    for (int i = 0; i < w * h; ++i) {
-        image->rgba.push_back(static_cast<unsigned char>(rgb >> 16));
-        image->rgba.push_back(static_cast<unsigned char>(rgb >> 8));
-        image->rgba.push_back(static_cast<unsigned char>(rgb));
-        image->rgba.push_back(a);
-    }
+    for (int i = 0; i < w * h; ++i) image->pixels.push_back(forms::PixelOf(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF, a));
     return forms::Bitmap{name, image};
 }
 

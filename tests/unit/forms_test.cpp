@@ -199,13 +199,12 @@ TEST(Pictures, TheSizeIsReadAtOnceAndThePixelsWhenFirstNeeded) {
     ASSERT_TRUE(b.image);
     EXPECT_EQ(b.image->width, 4);
     EXPECT_EQ(b.image->height, 3);
-    EXPECT_FALSE(b.image->rgba.ready());
-    ASSERT_EQ(b.image->rgba.size(), 48u);
-    EXPECT_TRUE(b.image->rgba.ready());
+    EXPECT_FALSE(b.image->pixels.ready());
+    ASSERT_EQ(b.image->pixels.size(), 12u);
+    EXPECT_TRUE(b.image->pixels.ready());
     // The test picture is grey 0x80 everywhere, fully opaque.
-    EXPECT_EQ(b.image->rgba[0], 0x80);
-    EXPECT_EQ(b.image->rgba[3], 0xFF);
-    EXPECT_EQ(b.image->rgba[47], 0xFF);
+    EXPECT_EQ(b.image->pixels[0], 0xFF808080u);
+    EXPECT_EQ(b.image->pixels[11], 0xFF808080u);
     EXPECT_EQ(b.widthTwips(), 60);
     EXPECT_EQ(b.heightTwips(), 45);
 }
@@ -244,17 +243,23 @@ TEST(Pictures, PixelsReleasedAfterAViewTookThemAreDecodedAgainWhenRead) {
     f.writeBytes("p.png", PictureBytes(4, 3));
     FilePictures pictures;
     const Bitmap b = pictures.Load(f.game() / "p.png", "p");
-    b.image->rgba.release();  // nothing decoded yet: nothing to free
-    ASSERT_EQ(b.image->rgba.size(), 48u);
-    b.image->rgba.release();
-    EXPECT_FALSE(b.image->rgba.ready());
-    EXPECT_EQ(b.image->rgba[4], 0x80);
-    // Pixels set by hand have nothing to decode from: they stay.
+    b.image->pixels.release();  // nothing decoded yet: nothing to free
+    ASSERT_EQ(b.image->pixels.size(), 12u);
+    b.image->pixels.release();
+    EXPECT_FALSE(b.image->pixels.ready());
+    EXPECT_EQ(b.image->pixels[4], 0xFF808080u);
+    // Taken, they are the caller's and are decoded again when read here.
+    EXPECT_EQ(b.image->pixels.take().size(), 12u);
+    EXPECT_FALSE(b.image->pixels.ready());
+    EXPECT_EQ(b.image->pixels[11], 0xFF808080u);
+    // Pixels set by hand have nothing to decode from: they stay, and a
+    // taker gets a copy.
     Image byHand;
-    byHand.rgba.assign(std::size_t(4), 7);
-    byHand.rgba.release();
-    EXPECT_TRUE(byHand.rgba.ready());
-    EXPECT_EQ(byHand.rgba.size(), 4u);
+    byHand.pixels.assign(std::size_t(4), Pixel(7));
+    byHand.pixels.release();
+    EXPECT_EQ(byHand.pixels.take().size(), 4u);
+    EXPECT_TRUE(byHand.pixels.ready());
+    EXPECT_EQ(byHand.pixels.size(), 4u);
 }
 
 TEST(Pictures, AFileThatIsNoPictureOrIsMissingIsRefusedAtOnce) {
@@ -271,12 +276,12 @@ TEST(Pictures, AFileThatIsNoPictureOrIsMissingIsRefusedAtOnce) {
 
 TEST(Pictures, PixelsBuiltByHandNeedNoDecoding) {
     Image image;
-    image.rgba.push_back(1);
-    image.rgba.push_back(2);
-    EXPECT_TRUE(image.rgba.ready());
-    EXPECT_EQ(image.rgba.size(), 2u);
-    image.rgba.assign(std::size_t(3), 9);
-    EXPECT_EQ(std::vector<unsigned char>(image.rgba.begin(), image.rgba.end()), (std::vector<unsigned char>{9, 9, 9}));
+    image.pixels.push_back(1);
+    image.pixels.push_back(2);
+    EXPECT_TRUE(image.pixels.ready());
+    EXPECT_EQ(image.pixels.size(), 2u);
+    image.pixels.assign(std::size_t(3), Pixel(9));
+    EXPECT_EQ(std::vector<Pixel>(image.pixels.begin(), image.pixels.end()), (std::vector<Pixel>{9, 9, 9}));
 }
 
 TEST(Services, ScriptedRandomPlaysItsQueueThenASeededSequence) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -25,8 +26,8 @@ using testing_support::TestFolder;
 std::optional<PictureSize> SizeOf(const std::string& bytes) {
     return ReadPictureSize(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
-std::optional<std::vector<unsigned char>> PixelsOf(const std::string& bytes) {
-    return DecodePictureRgba(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+std::optional<PixelWords> PixelsOf(const std::string& bytes) {
+    return DecodePicturePixels(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
 void PutBig32(std::string& s, std::size_t at, unsigned v) {
@@ -103,27 +104,24 @@ TEST(PictureCodec, OnlyJpegAndPngAreRead) {
     }
 }
 
-TEST(PictureCodec, PngColourKindsAllBecomeRgba) {
+TEST(PictureCodec, PngColourKindsAllBecomePremultipliedArgbWords) {
     const struct {
         png_uint_32 format;
         std::vector<unsigned char> pixels;  // 2 x 1
-        std::vector<unsigned char> rgba;
+        std::vector<Pixel> words;
     } cases[] = {
-        {PNG_FORMAT_RGB, {10, 20, 30, 40, 50, 60}, {10, 20, 30, 255, 40, 50, 60, 255}},
-        {PNG_FORMAT_RGBA, {10, 20, 30, 0, 40, 50, 60, 128}, {10, 20, 30, 0, 40, 50, 60, 128}},
-        {PNG_FORMAT_GRAY, {0x80, 0x10}, {0x80, 0x80, 0x80, 255, 0x10, 0x10, 0x10, 255}},
-        {PNG_FORMAT_GA, {0x80, 7, 0x10, 9}, {0x80, 0x80, 0x80, 7, 0x10, 0x10, 0x10, 9}},
+        {PNG_FORMAT_RGB, {10, 20, 30, 40, 50, 60}, {0xFF0A141E, 0xFF28323C}},
+        {PNG_FORMAT_RGBA, {10, 20, 30, 0, 40, 50, 60, 128}, {0x00000000, 0x8014191E}},
+        {PNG_FORMAT_GRAY, {0x80, 0x10}, {0xFF808080, 0xFF101010}},
+        {PNG_FORMAT_GA, {0x80, 7, 0x10, 9}, {0x07040404, 0x09010101}},
+        // 16 bits a sample are cut to 8: white, black.
+        {PNG_FORMAT_LINEAR_Y, {0xFF, 0xFF, 0, 0}, {0xFFFFFFFF, 0xFF000000}},
     };
     for (const auto& c : cases) {
-        const auto rgba = PixelsOf(PngOf(c.format, 2, 1, c.pixels));
-        ASSERT_TRUE(rgba) << c.format;
-        EXPECT_EQ(*rgba, c.rgba) << c.format;
+        const auto words = PixelsOf(PngOf(c.format, 2, 1, c.pixels));
+        ASSERT_TRUE(words) << c.format;
+        EXPECT_EQ(std::vector<Pixel>(words->begin(), words->end()), c.words) << c.format;
     }
-    // 16 bits a sample are cut to 8.
-    const std::vector<unsigned char> linear = {0xFF, 0xFF, 0, 0};  // two 16-bit greys: white, black
-    const auto rgba = PixelsOf(PngOf(PNG_FORMAT_LINEAR_Y, 2, 1, linear));
-    ASSERT_TRUE(rgba);
-    EXPECT_EQ(*rgba, (std::vector<unsigned char>{255, 255, 255, 255, 0, 0, 0, 255}));
 }
 
 TEST(PictureCodec, AJpegOfTheGameFolderDecodesToItsHeaderSize) {
@@ -132,11 +130,11 @@ TEST(PictureCodec, AJpegOfTheGameFolderDecodesToItsHeaderSize) {
     ASSERT_TRUE(size);
     EXPECT_EQ(size->width, 640);
     EXPECT_EQ(size->height, 380);
-    const auto rgba = PixelsOf(jpeg);
-    ASSERT_TRUE(rgba);
-    ASSERT_EQ(rgba->size(), 640u * 380u * 4u);
-    EXPECT_EQ((*rgba)[3], 255);
-    EXPECT_NE((*rgba)[0] + (*rgba)[1] + (*rgba)[2], 0);
+    const auto words = PixelsOf(jpeg);
+    ASSERT_TRUE(words);
+    ASSERT_EQ(words->size(), 640u * 380u);
+    EXPECT_TRUE(std::all_of(words->begin(), words->end(), [](Pixel p) { return p >> 24 == 0xFF; })) << "opaque";
+    EXPECT_NE((*words)[0] & 0xFFFFFF, 0u);
 }
 
 TEST(PictureCodec, ADamagedBodyGivesNoPixelsAndTheLoaderShowsItBlank) {
@@ -152,9 +150,8 @@ TEST(PictureCodec, ADamagedBodyGivesNoPixelsAndTheLoaderShowsItBlank) {
     FilePictures pictures;
     const Bitmap b = pictures.Load(f.game() / "cut.png", "\\cut.png");
     ASSERT_TRUE(b.image);
-    ASSERT_EQ(b.image->rgba.size(), 48u);
-    EXPECT_EQ(std::vector<unsigned char>(b.image->rgba.begin(), b.image->rgba.end()),
-              std::vector<unsigned char>(48, 0));
+    ASSERT_EQ(b.image->pixels.size(), 12u);
+    EXPECT_EQ(std::vector<Pixel>(b.image->pixels.begin(), b.image->pixels.end()), std::vector<Pixel>(12, 0));
 }
 
 TEST(PictureCodec, TheLoaderRefusesOversizedPicturesAndFilesNamingThem) {
