@@ -31,7 +31,6 @@
 #include <QMessageBox>
 #include <cstdlib>
 #include <iostream>
-#include <malloc.h>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,6 +45,7 @@
 #include "shell/platform.h"
 #include "ui/autoplay.h"
 #include "ui/game_host.h"
+#include "ui/lean_start.h"
 #include "ui/qt_services.h"
 #include "ui/settings.h"
 
@@ -140,11 +140,7 @@ klev::GameConfig ConfigFromOptions(QApplication& app, std::string& recordFile, s
 
 int main(int argc, char** argv) {
     if (const auto folder = FolderToCheck(argc, argv)) return CheckFolder(*folder);
-    // Picture buffers (a megabyte or two each, decoded, converted, freed)
-    // come from the heap and are reused there, instead of each being mapped
-    // fresh from the system and faulted in page by page.
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    mallopt(M_TRIM_THRESHOLD, 16 << 20);
+    ui::PrepareHeap();
     QApplication app(argc, argv);
     QApplication::setApplicationName("klevnitsa");
     QApplication::setApplicationDisplayName("Клевница 2");
@@ -152,6 +148,7 @@ int main(int argc, char** argv) {
     // Windows come and go as the game says; only the game ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::LoadRussianTranslation(app);
+    const std::jthread fonts = ui::WarmUpFonts();
 
     std::string recordFile;
     std::optional<int> splashMs;
