@@ -90,7 +90,10 @@ namespace {
 constexpr std::uintmax_t MaxPictureFile = MaxPictureBytes;
 
 // Checks the header and keeps the bytes; the pixels are decoded when read.
-Bitmap LazyPicture(std::shared_ptr<const std::vector<unsigned char>> bytes, const std::string& name) {
+// A picture file's bytes: read over at once, so not zero-filled first.
+using FileBytes = std::vector<unsigned char, UninitialisedAllocator<unsigned char>>;
+
+Bitmap LazyPicture(std::shared_ptr<const FileBytes> bytes, const std::string& name) {
     const auto size = ReadPictureSize(bytes->data(), bytes->size());
     if (!size) throw PictureError("not a loadable picture: " + name);
     const int w = size->width, h = size->height;
@@ -109,7 +112,7 @@ Bitmap LazyPicture(std::shared_ptr<const std::vector<unsigned char>> bytes, cons
 }  // namespace
 
 Bitmap DecodePicture(const unsigned char* data, std::size_t size, const std::string& name) {
-    return LazyPicture(std::make_shared<const std::vector<unsigned char>>(data, data + size), name);
+    return LazyPicture(std::make_shared<const FileBytes>(data, data + size), name);
 }
 
 Bitmap FilePictures::Load(const std::filesystem::path& file, const std::string& name) {
@@ -127,10 +130,10 @@ Bitmap FilePictures::Load(const std::filesystem::path& file, const std::string& 
     if (length > MaxPictureFile) throw PictureError("not a loadable picture: " + name);
     std::ifstream in(file, std::ios::binary);
     if (!in) throw PictureError("cannot open picture file: " + file.string());
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(length));
+    FileBytes bytes(static_cast<std::size_t>(length));
     if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(length)))
         throw PictureError("cannot read picture file: " + file.string());
-    Bitmap picture = LazyPicture(std::make_shared<const std::vector<unsigned char>>(std::move(bytes)), name);
+    Bitmap picture = LazyPicture(std::make_shared<const FileBytes>(std::move(bytes)), name);
     seen_[file] = Seen{length, time, picture.image};
     keep(picture.image);
     return picture;
