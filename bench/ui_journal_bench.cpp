@@ -13,7 +13,8 @@
 #include <vector>
 
 #include "data/journal_file.h"
-#include "ui/journal_window.h"
+#include "ui/journal/journal_window.h"
+#include "ui/journal_opener.h"
 
 namespace {
 
@@ -75,11 +76,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const auto file = WriteJournal();
     std::vector<double> opening, tabs;
+    const ui::GameJournalTexts texts(',');
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer clock;
         clock.start();
-        ui::JournalWindow window;
-        window.load(file);
+        ui::JournalWindow window(nullptr, texts);
+        ui::ShowJournalFile(window, file);
         window.show();
         window.repaint();
         QCoreApplication::processEvents();

@@ -132,6 +132,10 @@ int Autoplay::execute(const std::string& line) {
         });
         return 0;
     }
+    if (verb == "journal") {
+        host_.openJournal();
+        return gapMs_;
+    }
     if (verb == "quit") {
         host_.endRun(0);
         return 0;

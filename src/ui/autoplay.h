@@ -10,6 +10,7 @@
 //   select FORM.CONTROL I        settext FORM.CONTROL TEXT
 //   close FORM                   answer TEXT (the next input box)
 //   quit                         end the run at once, saving nothing
+//   journal                      open the catch journal's window, as J does
 //   rnd V...                     values the next draws return (screenshots of
 //                                random moments); then the system's generator
 //   painted FORM                 wait until FORM's window has been painted,

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <exception>
+#include <iostream>
 
 #include "shell/game.h"
 #include "shell/journal.h"
-#include "ui/journal_window.h"
+#include "ui/journal_module.h"
+#include "ui/journal_opener.h"
+#include "ui/modules.h"
 #include "ui/shown_extras.h"
 
 namespace ui {
@@ -161,11 +164,35 @@ void GameHost::openSettings() {
     if (depth_ == 0 && !finished_) afterEntry();
 }
 
-JournalWindow* GameHost::journalWindow() const { return journal_; }
+QWidget* GameHost::journalWindow() const { return journal_; }
+
+bool GameHost::makeJournal() {
+    QString why;
+    const auto make = reinterpret_cast<MakeJournalView>(
+        ModuleEntry(moduleDirs_ ? *moduleDirs_ : ModuleDirs(), "klevnitsa_journal", MakeJournalViewSymbol, &why));
+    if (!make) {
+        std::cerr << "klevnitsa: the catch journal's module klevnitsa_journal is missing: " << why.toStdString()
+                  << std::endl;
+        // The game waits while the box is open, as for its own dialogs.
+        ++depth_;
+        try {
+            game_.services.dialogs.MsgBox("Журнал рыбака недоступен: не найден модуль klevnitsa_journal.",
+                                          forms::MessageIcon::Error, "Журнал рыбака");
+        } catch (...) {
+        }
+        --depth_;
+        if (depth_ == 0 && !finished_) afterEntry();
+        return false;
+    }
+    if (!journalTexts_) journalTexts_ = std::make_unique<GameJournalTexts>(game_.sep());
+    journalView_ = make(&stage_, *journalTexts_);
+    journal_ = journalView_->widget();
+    return true;
+}
 
 void GameHost::openJournal() {
     if (finished_) return;
-    if (!journal_) journal_ = new JournalWindow(&stage_, game_.sep());
+    if (!journal_ && !makeJournal()) return;
     // Before the player has given his name there is no journal of his.
     std::filesystem::path file;
     try {
@@ -173,10 +200,7 @@ void GameHost::openJournal() {
     } catch (const std::exception&) {
         // A name that makes no path has no journal either.
     }
-    if (file.empty())
-        journal_->showJournal({});
-    else
-        journal_->load(file);
+    ShowJournalFile(*journalView_, file);
     journal_->show();
     journal_->raise();
     journal_->activateWindow();

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include <QPointer>
+#include <QStringList>
 
 #include "app/entry_observer.h"
 #include "ui/form_window.h"
@@ -31,7 +32,8 @@ class Game;
 
 namespace ui {
 
-class JournalWindow;
+class GameJournalTexts;
+class JournalView;
 
 class GameHost : public QObject, public FormEvents {
     Q_OBJECT
@@ -78,9 +80,15 @@ public:
     // The settings dialog over the stage (F2, the stage's context menu).
     void openSettings();
     // The catch journal's window beside the stage (J on the map and at the
-    // base, the stage's context menu), read afresh; the game plays on.
+    // base, the stage's context menu), read afresh; the game plays on. The
+    // journal module loads the first time; when it cannot, a message box
+    // and a line on the standard error say so, and the game plays on.
     void openJournal();
-    JournalWindow* journalWindow() const;
+    // The journal's window once it has opened; null before.
+    QWidget* journalWindow() const;
+    // Where the modules are looked for (ui/modules.h); unless set, beside
+    // the program and in the installed folder.
+    void setModuleDirs(QStringList dirs) { moduleDirs_ = std::move(dirs); }
     // Called with the settings whenever they are applied.
     void onSettings(std::function<void(const Settings&)> hook) { onSettings_ = std::move(hook); }
 
@@ -121,6 +129,9 @@ private:
     // Clicks a control as the mouse would: only on a shown window, a visible
     // and enabled control. False when it was not clicked or the run is over.
     bool clickShown(const std::string& formName, const std::string& control);
+    // Loads the journal module and makes the window. False, with the player
+    // told, when the module cannot be loaded.
+    bool makeJournal();
 
     klev::Game& game_;
     Clock clock_;
@@ -133,9 +144,12 @@ private:
     Settings settings_;
     std::function<void(const Settings&)> onSettings_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
+    std::optional<QStringList> moduleDirs_;
+    std::unique_ptr<GameJournalTexts> journalTexts_;  // before the stage: its journal window uses them
     Stage stage_;  // after the windows: it lets them go before they go
     QPointer<SceneOverlay> sceneOverlay_;  // a child of the scene's window
-    QPointer<JournalWindow> journal_;      // a window of its own, owned by the stage
+    QPointer<QWidget> journal_;            // a window of its own, owned by the stage
+    JournalView* journalView_ = nullptr;   // the same window, while journal_ is set
     int depth_ = 0;
     bool finished_ = false;
     int exitCode_ = 0;

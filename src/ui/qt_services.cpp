@@ -4,12 +4,11 @@
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLoggingCategory>
-#include <QCoreApplication>
-#include <QLibrary>
 #include <QMessageBox>
 #include <QTranslator>
 #include <algorithm>
 
+#include "ui/modules.h"
 #include "ui/sound_backend.h"
 
 namespace ui {
@@ -53,21 +52,6 @@ void QtDialogs::MsgBox(const std::string& text, forms::MessageIcon icon, const s
     box.exec();
 }
 
-namespace {
-
-// The sound module beside the program (the build) or where it is installed.
-SoundBackend* LoadSoundBackend() {
-    const QString dir = QCoreApplication::applicationDirPath();
-    for (const QString& place : {dir, dir + "/" KLEV_SOUND_MODULE_DIR}) {
-        QLibrary module(place + "/klevnitsa_sound");
-        // Never unloaded: the backend's code stays in use to the end.
-        if (auto make = reinterpret_cast<MakeSoundBackend>(module.resolve(MakeSoundBackendSymbol))) return make();
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 QtWavePlayer::QtWavePlayer() = default;
 QtWavePlayer::~QtWavePlayer() = default;
 
@@ -98,7 +82,8 @@ bool QtWavePlayer::ready() {
     // (PulseAudio: "pa_context_connect() failed") while the backend looks
     // for an output: they are held back, and the line below says it all.
     const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    backend_.reset(LoadSoundBackend());
+    const auto make = reinterpret_cast<MakeSoundBackend>(ModuleEntry(ModuleDirs(), "klevnitsa_sound", MakeSoundBackendSymbol));
+    backend_.reset(make ? make() : nullptr);
     output_ = backend_ && backend_->hasOutput() ? 1 : 0;
     qInstallMessageHandler(previous);
     if (output_ == 1) {

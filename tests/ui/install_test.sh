@@ -20,6 +20,7 @@ for f in bin/klevnitsa share/applications/klevnitsa.desktop \
 done
 [ -x "$prefix/bin/klevnitsa" ] || fail "the game is not executable"
 [ -n "$(find "$prefix" -path '*/klevnitsa/libklevnitsa_sound.so')" ] || fail "not installed: the sound module"
+[ -n "$(find "$prefix" -path '*/klevnitsa/libklevnitsa_journal.so')" ] || fail "not installed: the journal module"
 [ ! -e "$prefix/share/klevnitsa/Saves" ] || fail "a Saves folder was installed"
 desktop-file-validate "$prefix/share/applications/klevnitsa.desktop" || fail "desktop entry"
 

@@ -1,9 +1,11 @@
 // «Журнал рыбака»: the table, the bests and a chart series per species for a
 // journal of three species; the friendly line for an empty one; J on the map
-// and at the base opens it without an entry into the game.
+// and at the base opens it from its module without an entry into the game,
+// and without the module J tells so and the game plays on.
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -11,13 +13,17 @@
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QXYSeries>
+#include <fstream>
+#include <functional>
 
 #include "data/journal_file.h"
 #include "shell/game.h"
 #include "shell/journal.h"
 #include "test_game.h"
 #include "ui/game_host.h"
-#include "ui/journal_window.h"
+#include "ui/journal/journal_window.h"
+#include "ui/journal_opener.h"
+#include "ui/modules.h"
 #include "ui_support.h"
 
 namespace {
@@ -83,8 +89,9 @@ TEST(JournalWindow, ThreeSpeciesShowTheirRowsBestsAndASeriesEach) {
     TestFolder f;
     const auto file = f.root() / "journal.csv";
     data::AppendJournal(file, ThreeSpecies());
-    ui::JournalWindow w;
-    w.load(file);
+    const ui::GameJournalTexts texts(',');
+    ui::JournalWindow w(nullptr, texts);
+    ui::ShowJournalFile(w, file);
     EXPECT_EQ(w.windowTitle(), QString("Журнал рыбака"));
     ASSERT_FALSE(w.showsEmptyLine());
 
@@ -134,18 +141,19 @@ TEST(JournalWindow, AnEmptyJournalShowsAFriendlyLineAndNoChartAxes) {
     ui_test::App();
     TestFolder f;
     const auto file = f.root() / "journal.csv";
-    ui::JournalWindow w;
-    w.load(file);  // no file yet
+    const ui::GameJournalTexts texts(',');
+    ui::JournalWindow w(nullptr, texts);
+    ui::ShowJournalFile(w, file);  // no file yet
     EXPECT_TRUE(w.showsEmptyLine());
     EXPECT_TRUE(w.emptyText().startsWith("Журнал пока пуст"));
 
     // A journal read before, then emptied of its catches, leaves no old axes.
     data::AppendJournal(file, ThreeSpecies());
-    w.load(file);
+    ui::ShowJournalFile(w, file);
     ASSERT_FALSE(w.showsEmptyLine());
     std::filesystem::resize_file(file, 0);
     data::AppendJournal(file, {Line(JournalKind::Session, 0, "2026-12-04 09:00:00", 40)});
-    w.load(file);
+    ui::ShowJournalFile(w, file);
     EXPECT_TRUE(w.showsEmptyLine());
     for (QChart* chart : {w.weightChart(), w.placeChart(), w.moneyChart()}) {
         EXPECT_TRUE(chart->series().isEmpty()) << chart->title().toStdString();
@@ -153,7 +161,7 @@ TEST(JournalWindow, AnEmptyJournalShowsAFriendlyLineAndNoChartAxes) {
     }
 
     std::filesystem::create_directories(f.root() / "folder.csv");
-    w.load(f.root() / "folder.csv");
+    ui::ShowJournalFile(w, f.root() / "folder.csv");
     EXPECT_TRUE(w.showsEmptyLine());
     EXPECT_TRUE(w.emptyText().startsWith("Журнал не удалось прочитать")) << w.emptyText().toStdString();
 }
@@ -190,13 +198,60 @@ TEST(JournalWindow, JOnTheMapAndAtTheBaseOpensItAndTheGameHearsNothing) {
         h.now = 7000;  // real time ran on: any entry into the game would bring its clock here
         QTest::sendKeyEvent(QTest::Press, &h.window(c.form), c.key, c.text, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, &h.window(c.form), c.key, c.text, Qt::NoModifier);
-        ui::JournalWindow* journal = h.host.journalWindow();
+        QWidget* journal = h.host.journalWindow();
         ASSERT_TRUE(journal) << c.form << " " << c.text;
         EXPECT_TRUE(journal->isVisible());
         EXPECT_TRUE(journal->isWindow()) << "a window of its own, not a control of a form";
-        EXPECT_EQ(journal->catchTable()->rowCount(), 4);
+        const auto* catches = journal->findChild<QTableView*>("catches");
+        ASSERT_TRUE(catches);
+        EXPECT_EQ(catches->model()->rowCount(), 4);
         EXPECT_EQ(h.t.game().timers.now(), gameTime) << c.form << " " << c.text;
         EXPECT_TRUE(h.window(c.form).isVisible());
+    }
+}
+
+TEST(JournalWindow, WithoutItsModuleJTellsSoAndTheGamePlaysOn) {
+    const struct {
+        const char* what;
+        std::function<void(const std::filesystem::path& dir)> make;
+    } cases[] = {
+        {"no module", [](const auto&) {}},
+        {"a file that is no library", [](const auto& dir) { std::ofstream(dir / "libklevnitsa_journal.so") << "MZ"; }},
+        {"a library without the entry point",
+         [](const auto& dir) {
+             const auto sound = QCoreApplication::applicationDirPath().toStdString() + "/libklevnitsa_sound.so";
+             std::filesystem::copy_file(sound, dir / "libklevnitsa_journal.so");
+         }},
+    };
+    for (const auto& c : cases) {
+        Hosted h;
+        const auto dir = h.t.folder.root() / "modules";
+        std::filesystem::create_directories(dir);
+        c.make(dir);
+        h.host.setModuleDirs({QString::fromStdString(dir.string())});
+        const std::int64_t gameTime = h.t.game().timers.now();
+        h.now = 7000;
+        testing::internal::CaptureStderr();
+        QTest::keyClick(&h.window("Form1"), Qt::Key_J);
+        QTest::keyClick(&h.window("Form1"), Qt::Key_J);  // and again: still no crash
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(h.host.journalWindow()) << c.what;
+        EXPECT_EQ(h.t.driver().dialogs().takeMessages(),
+                  std::vector<std::string>(2, "Журнал рыбака недоступен: не найден модуль klevnitsa_journal."))
+            << c.what;
+        EXPECT_NE(err.find("klevnitsa: the catch journal's module klevnitsa_journal is missing: "), std::string::npos)
+            << c.what << ": " << err;
+        EXPECT_EQ(h.t.game().timers.now(), gameTime) << c.what;
+        ASSERT_FALSE(h.host.finished()) << c.what;
+        EXPECT_TRUE(h.window("Form1").isVisible()) << c.what;
+
+        // The game plays on, and with its module found the journal opens.
+        h.host.pump();
+        EXPECT_EQ(h.t.game().timers.now(), 7000) << c.what;
+        h.host.setModuleDirs(ui::ModuleDirs());
+        QTest::keyClick(&h.window("Form1"), Qt::Key_J);
+        ASSERT_TRUE(h.host.journalWindow()) << c.what;
+        EXPECT_TRUE(h.host.journalWindow()->isVisible()) << c.what;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "ui/journal_window.h"
+#include "ui/journal/journal_window.h"
 
 #include <QAbstractTableModel>
 #include <QDateTime>
@@ -21,13 +21,9 @@
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 #include <cstdio>
-#include <optional>
-#include <iostream>
 #include <map>
+#include <optional>
 #include <utility>
-
-#include "data/game_folder.h"
-#include "data/numbers.h"
 
 namespace ui {
 namespace {
@@ -35,9 +31,9 @@ namespace {
 QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
 
 // "850 г" below a kilogram, "1,25 кг" from one up, as the game writes weights.
-QString WeightText(long long grams, char sep) {
-    if (grams < 1000) return Q(data::IntText(grams) + " г");
-    return Q(data::NumberText(double(grams) / 1000.0, sep) + " кг");
+QString WeightText(long long grams, const JournalTexts& texts) {
+    if (grams < 1000) return Q(texts.number(double(grams)) + " г");
+    return Q(texts.number(double(grams) / 1000.0) + " кг");
 }
 
 QString PlaceText(const data::JournalEntry& e) {
@@ -94,7 +90,7 @@ const char* const kHeaders[ColumnCount] = {"Дата и время", "Карта
 // numbers), so sorting ten thousand rows never converts a text per comparison.
 class CatchTableModel : public QAbstractTableModel {
 public:
-    explicit CatchTableModel(char sep, QObject* parent) : QAbstractTableModel(parent), sep_(sep) {}
+    CatchTableModel(const JournalTexts& texts, QObject* parent) : QAbstractTableModel(parent), texts_(texts) {}
 
     void reset(std::vector<data::JournalCatch> rows) {
         beginResetModel();
@@ -126,13 +122,13 @@ public:
             case Map: return Q(e.map);
             case Place: return QString::number(e.place);
             case Species: return Q(e.species);
-            case Weight: return WeightText(e.weight, sep_);
+            case Weight: return WeightText(e.weight, texts_);
             case Rig: return Q(e.rig);
             case Rod: return Q(e.rod);
             case Line: return Q(e.line);
             case Bait: return Q(e.bait);
-            case Fate: return Q(data::CatchFateText(c));
-            case Price: return c.price ? Q(data::NumberText(*c.price, sep_)) : QString();
+            case Fate: return Q(texts_.fate(c));
+            case Price: return c.price ? Q(texts_.number(*c.price)) : QString();
         }
         return {};
     }
@@ -168,12 +164,13 @@ private:
         return false;
     }
 
-    char sep_;
+    const JournalTexts& texts_;
     std::vector<data::JournalCatch> rows_;
     std::vector<std::size_t> order_;  // row -> catch
 };
 
-JournalWindow::JournalWindow(QWidget* parent, char sep) : QWidget(parent, Qt::Window), sep_(sep) {
+JournalWindow::JournalWindow(QWidget* parent, const JournalTexts& texts)
+    : QWidget(parent, Qt::Window), texts_(texts) {
     setWindowTitle("Журнал рыбака");
     resize(960, 640);
 
@@ -195,8 +192,9 @@ JournalWindow::JournalWindow(QWidget* parent, char sep) : QWidget(parent, Qt::Wi
     fullLayout->addWidget(tabs_);
     pages_->addWidget(full);
 
-    model_ = new CatchTableModel(sep_, this);
+    model_ = new CatchTableModel(texts_, this);
     table_ = new QTableView;
+    table_->setObjectName("catches");
     table_->setModel(model_);
     table_->setSortingEnabled(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -231,18 +229,9 @@ JournalWindow::JournalWindow(QWidget* parent, char sep) : QWidget(parent, Qt::Wi
 
 JournalWindow::~JournalWindow() = default;
 
-void JournalWindow::load(const std::filesystem::path& file) {
-    try {
-        const std::vector<data::JournalEntry> entries =
-            data::ReadJournal(file, [&file](std::size_t line, const std::string& why) {
-                std::cerr << "klevnitsa: catch journal: " << data::PathText(file) << ", line " << line << ": " << why
-                          << "; the line is skipped\n";
-            });
-        showJournal(data::FoldJournal(entries));
-    } catch (const std::exception& e) {
-        showJournal({});
-        empty_->setText("Журнал не удалось прочитать.\n" + Q(e.what()));
-    }
+void JournalWindow::showUnreadable(const std::string& why) {
+    showJournal({});
+    empty_->setText("Журнал не удалось прочитать.\n" + Q(why));
 }
 
 void JournalWindow::showJournal(const data::JournalSummary& journal) {
@@ -263,7 +252,7 @@ void JournalWindow::showJournal(const data::JournalSummary& journal) {
     }
     long long total = 0;
     for (const data::JournalCatch& c : journal.catches) total += c.landing.weight;
-    totals_->setText(QString("Поймано рыб: %1, общий вес: %2").arg(journal.catches.size()).arg(WeightText(total, sep_)));
+    totals_->setText(QString("Поймано рыб: %1, общий вес: %2").arg(journal.catches.size()).arg(WeightText(total, texts_)));
     model_->reset(journal.catches);
     table_->sortByColumn(Time, Qt::DescendingOrder);  // the newest first
     // Widths from the first rows only: measuring every row of a long journal
@@ -291,7 +280,7 @@ void JournalWindow::fillBests(const data::JournalSummary& journal) {
     int row = 0;
     for (const auto& [species, c] : best) {
         const data::JournalEntry& e = c->landing;
-        const QString cells[] = {Q(species), WeightText(e.weight, sep_), Q(e.time), Q(e.map), QString::number(e.place)};
+        const QString cells[] = {Q(species), WeightText(e.weight, texts_), Q(e.time), Q(e.map), QString::number(e.place)};
         for (int col = 0; col < 5; ++col) bests_->setItem(row, col, new QTableWidgetItem(cells[col]));
         ++row;
     }

@@ -4,13 +4,13 @@
 // personal best of every species with its date and place, and three charts:
 // the weight of every catch over time by species, the catches per place and
 // the money over the sessions. An empty journal shows a friendly line
-// instead. The window only reads the journal file: it touches neither the
-// game's state nor its clock.
+// instead. The window only shows what it is given: it touches neither the
+// game's state nor its clock. It lives in the journal module
+// (ui/journal_module.h) with everything of Qt Charts.
 
 #include <QWidget>
-#include <filesystem>
 
-#include "data/journal_file.h"
+#include "ui/journal_module.h"
 
 class QAbstractItemModel;
 class QChart;
@@ -24,19 +24,17 @@ namespace ui {
 
 class CatchTableModel;
 
-class JournalWindow : public QWidget {
+class JournalWindow : public QWidget, public JournalView {
     Q_OBJECT
 public:
-    // `sep` is the decimal separator of the weights and prices shown.
-    explicit JournalWindow(QWidget* parent = nullptr, char sep = ',');
+    // `texts` writes the weights, prices and fates shown; it must outlive
+    // the window.
+    JournalWindow(QWidget* parent, const JournalTexts& texts);
     ~JournalWindow() override;
 
-    // Reads the journal file afresh and shows it. Damaged lines are told on
-    // the standard error and left out; a file that cannot be read is said so
-    // in the window.
-    void load(const std::filesystem::path& file);
-    // Shows a journal already folded.
-    void showJournal(const data::JournalSummary& journal);
+    QWidget* widget() override { return this; }
+    void showJournal(const data::JournalSummary& journal) override;
+    void showUnreadable(const std::string& why) override;
 
     // What the window shows, for tests.
     bool showsEmptyLine() const;
@@ -55,7 +53,7 @@ private:
     void fillPlaceChart(const data::JournalSummary& journal);
     void fillMoneyChart(const data::JournalSummary& journal);
 
-    char sep_;
+    const JournalTexts& texts_;
     QStackedWidget* pages_;
     QLabel* empty_;
     QLabel* totals_;
