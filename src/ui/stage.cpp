@@ -41,6 +41,11 @@ void Stage::add(FormWindow& window) {
     // shows when its form does, and the proxy follows it.
     auto* proxy = new QGraphicsProxyWidget(nullptr, Qt::Widget);
     proxy->hide();
+    // The proxy draws the window and it is never mapped, yet its first
+    // showing would make it a native window of its own (under X some 15 ms
+    // of round trips a window, and an X window that never appears). Taken as
+    // made already, it gets none; one is still made if anything asks for it.
+    window.setAttribute(Qt::WA_WState_Created);
     proxy->setWidget(&window);
     scene()->addItem(proxy);
     proxy->setAcceptHoverEvents(true);

@@ -168,6 +168,9 @@ TEST(GameHost, ShownWindowsComeOnTopAndHiddenOnesGo) {
     EXPECT_TRUE(credits.isVisible());
     EXPECT_TRUE(h.window("Form1").isVisible());
     EXPECT_EQ(credits.windowTitle(), QString("О программе"));
+    // Drawn by the stage, the windows have no native window of their own.
+    EXPECT_EQ(credits.windowHandle(), nullptr);
+    EXPECT_EQ(h.window("Form1").windowHandle(), nullptr);
     h.clickOn("MyStudio", "Label8");
     EXPECT_FALSE(credits.isVisible());
 }
