@@ -93,8 +93,9 @@ public:
     PixelWords take() const {
         decoded();
         if (!decode_) return words_;
-        decoded_ = false;
-        return std::exchange(words_, {});
+        PixelWords taken = std::exchange(words_, {});
+        release();
+        return taken;
     }
 
     void push_back(Pixel pixel) { mutableWords().push_back(pixel); }

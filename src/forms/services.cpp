@@ -89,10 +89,10 @@ namespace {
 // A file that no loadable picture could fill: its bytes are not read at all.
 constexpr std::uintmax_t MaxPictureFile = MaxPictureBytes;
 
-// Checks the header and keeps the bytes; the pixels are decoded when read.
 // A picture file's bytes: read over at once, so not zero-filled first.
 using FileBytes = std::vector<unsigned char, UninitialisedAllocator<unsigned char>>;
 
+// Checks the header and keeps the bytes; the pixels are decoded when read.
 Bitmap LazyPicture(std::shared_ptr<const FileBytes> bytes, const std::string& name) {
     const auto size = ReadPictureSize(bytes->data(), bytes->size());
     if (!size) throw PictureError("not a loadable picture: " + name);

@@ -1,8 +1,8 @@
 #pragma once
-// Decoded game pictures as Qt pixmaps, converted once per picture and shared
-// by every control that shows it. A picture's pixmap lives as long as the
-// picture: it is the picture's one decoded copy (the model keeps the size
-// and the file's bytes).
+// Decoded game pictures as Qt pixmaps, made once per picture from its
+// decoded words themselves and shared by every control that shows it. A
+// picture's pixmap lives as long as the picture: it is the picture's one
+// decoded copy (the model keeps the size and the file's bytes).
 
 #include <QPixmap>
 #include <map>
