@@ -7,12 +7,33 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPalette>
 #include <QScreen>
 #include <algorithm>
 
 #include "ui/form_window.h"
 
 namespace ui {
+
+namespace {
+
+// A window's proxy on the stage. A graphics widget repaints itself whole
+// whenever the game's window gains or loses the keys, and nothing the game
+// draws depends on that. Under X the window is activated only after the main
+// screen's first paint, and that second paint had to wait for the server to
+// finish with the first.
+class WindowProxy : public QGraphicsProxyWidget {
+public:
+    WindowProxy() : QGraphicsProxyWidget(nullptr, Qt::Widget) {}
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate) return true;
+        return QGraphicsProxyWidget::event(event);
+    }
+};
+
+}  // namespace
 
 Stage::Stage(Settings& settings) : settings_(settings) {
     setObjectName("Stage");
@@ -29,6 +50,14 @@ Stage::Stage(Settings& settings) : settings_(settings) {
     setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing | QPainter::Antialiasing);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
+    // The game looks the same whether or not its window has the keys (no
+    // greyed selection in an inactive window), so activation repaints nothing.
+    QPalette same = palette();
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+        const auto role = QPalette::ColorRole(r);
+        same.setBrush(QPalette::Inactive, role, same.brush(QPalette::Active, role));
+    }
+    setPalette(same);
 }
 
 Stage::~Stage() {
@@ -39,7 +68,7 @@ Stage::~Stage() {
 void Stage::add(FormWindow& window) {
     // A proxy starts visible and would show the window with it: the window
     // shows when its form does, and the proxy follows it.
-    auto* proxy = new QGraphicsProxyWidget(nullptr, Qt::Widget);
+    auto* proxy = new WindowProxy;
     proxy->hide();
     // The proxy draws the window and it is never mapped, yet its first
     // showing would make it a native window of its own (under X some 15 ms
@@ -165,6 +194,23 @@ void Stage::remember() {
 void Stage::resizeEvent(QResizeEvent* event) {
     QGraphicsView::resizeEvent(event);
     fitScale();
+}
+
+void Stage::focusInEvent(QFocusEvent* event) {
+    // Qt repaints a window that takes or loses the keys, for a focus frame,
+    // unless it takes no focus; the stage draws none, so it passes for one
+    // that takes no focus while the event is handled.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    QGraphicsView::focusInEvent(event);
+    setFocusPolicy(policy);
+}
+
+void Stage::focusOutEvent(QFocusEvent* event) {
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    QGraphicsView::focusOutEvent(event);
+    setFocusPolicy(policy);
 }
 
 void Stage::keyPressEvent(QKeyEvent* event) {

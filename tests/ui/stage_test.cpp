@@ -132,6 +132,41 @@ TEST(Stage, F11TogglesFullScreenAndTheStateIsRemembered) {
     EXPECT_FALSE(ui::Settings::load().fullScreen);
 }
 
+TEST(Stage, LosingAndRegainingTheKeysRepaintsNothingAndTheKeysComeBackToTheForm) {
+    Staged s;
+    s.toMap();
+    ui::Stage& stage = s.host.stage();
+    stage.activateWindow();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &stage);
+
+    struct Count : QObject {
+        int paints = 0;
+        int keys = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            keys += e->type() == QEvent::KeyPress;
+            return false;
+        }
+    } count;
+    s.window("Form1").installEventFilter(&count);
+    stage.viewport()->installEventFilter(&count);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &other);
+    stage.activateWindow();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &stage);
+    EXPECT_EQ(count.paints, 0) << "the game looks the same with the keys or without";
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+    EXPECT_EQ(count.keys, 1) << "the map has the keys again";
+}
+
 TEST(Stage, F2OpensTheSettingsWhileTheGameWaitsAndOkAppliesAndStoresThem) {
     Staged s;
     s.toMap();
