@@ -5,12 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <future>
 #include <memory>
 #include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
+
+#include "forms/worker.h"
 
 namespace forms {
 
@@ -73,13 +74,20 @@ public:
     PixelWords::const_iterator end() const { return decoded().end(); }
     // Whether the pixels are decoded now.
     bool ready() const { return !decode_ || decoded_; }
-    // Starts decoding on a thread of its own, for pixels about to be shown:
-    // several pictures decode side by side while the window is laid out.
-    // Reading the pixels waits for it. Nothing for pixels already there.
-    void prefetch() const {
+    // Has `worker` decode the pixels ahead, for pixels about to be shown,
+    // while the window is laid out. Reading the pixels takes them from there,
+    // waiting only for a decoding under way, and decodes them itself when
+    // the worker has not come to them. Nothing for pixels already there.
+    void prefetch(Worker& worker) const {
         if (!decode_ || decoded_ || pending_) return;
-        pending_ = std::make_shared<std::future<PixelWords>>(std::async(std::launch::async, decode_));
+        pending_ = std::make_shared<Ahead<PixelWords>>(decode_);
+        worker.post([ahead = std::weak_ptr(pending_)] {
+            if (const auto a = ahead.lock()) a->runAhead();
+        });
     }
+    // Drops a decoding ahead that the worker has not begun: the pixels are
+    // not about to be shown after all.
+    void cancelPrefetch() const { pending_.reset(); }
     // Frees decoded pixels that can be decoded again (those of a file);
     // pixels set by hand stay. Pointers from data() are invalid after it.
     void release() const {
@@ -114,8 +122,7 @@ public:
 private:
     const PixelWords& decoded() const {
         if (decode_ && !decoded_) {
-            // A copy of these pixels may have taken the decoded words first.
-            words_ = pending_ && pending_->valid() ? pending_->get() : decode_();
+            words_ = pending_ ? pending_->take() : decode_();
             pending_.reset();
             decoded_ = true;
         }
@@ -129,7 +136,7 @@ private:
     mutable PixelWords words_;
     mutable Decoder decode_;
     mutable bool decoded_ = false;
-    mutable std::shared_ptr<std::future<PixelWords>> pending_;  // decoding on its thread
+    mutable std::shared_ptr<Ahead<PixelWords>> pending_;  // decoding ahead
 };
 
 struct Image {

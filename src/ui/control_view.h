@@ -55,6 +55,8 @@ public:
     QRect pictureRect() const;
     QString shownCaption() const { return QString::fromStdString(look_.caption); }
     QFont shownFont() const { return fontOf(); }
+    // The picture the view last took from its control, or null.
+    const std::shared_ptr<const forms::Image>& shownImage() const { return look_.image; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

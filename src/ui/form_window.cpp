@@ -27,7 +27,12 @@ FormWindow::~FormWindow() = default;
 bool FormWindow::sync() {
     if (!form_.Visible) {
         shown_ = false;
-        if (isVisible()) hide();
+        if (isVisible()) {
+            hide();
+            // A splash cut short never shows its pictures: not worth decoding.
+            pictures_.cancelPrefetch(background_);
+            for (const ControlView* v : views_) pictures_.cancelPrefetch(v->shownImage());
+        }
         return false;
     }
     syncFrame();

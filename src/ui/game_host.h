@@ -49,6 +49,9 @@ public:
     explicit GameHost(klev::Game& game, Clock clock = {}, Settings settings = {});
     ~GameHost() override;
 
+    // Pictures about to be shown are decoded ahead on `worker`, which must
+    // outlive the host; without one they are decoded when first drawn.
+    void decodeAheadOn(forms::Worker& worker) { pictures_.decodeAheadOn(worker); }
     // Starts the game (its first window shows) and the timer pump.
     void start();
     // Fires every timer tick due by now, then shows the result. The pump

@@ -37,6 +37,7 @@
 #include <string_view>
 
 #include "forms/services.h"
+#include "forms/worker.h"
 #include "app/session_record.h"
 #include "app/windows.h"
 #include "mainscreen/about.h"
@@ -149,6 +150,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     ui::LoadRussianTranslation(app);
     const std::jthread fonts = ui::WarmUpFonts();
+    // Decodes the pictures about to be shown while the windows are built.
+    forms::Worker worker;
 
     std::string recordFile;
     std::optional<int> splashMs;
@@ -178,6 +181,7 @@ int main(int argc, char** argv) {
         : klev::Services{random, dialogs, wave, pictures, clock};
     klev::Game game(config, services, klev::GameWindows());
     ui::GameHost host(game, {}, settings);
+    host.decodeAheadOn(worker);
     if (recording) {
         recording->recorder.begin(game);
         host.setObserver(&recording->recorder);

@@ -52,10 +52,14 @@ QPixmap PictureCache::pixmap(const forms::Bitmap& picture) {
 
 void PictureCache::prefetch(const forms::Bitmap& picture) const {
     const forms::Image* image = picture.image.get();
-    if (!image || image->width <= 0 || image->height <= 0) return;
+    if (!worker_ || !image || image->width <= 0 || image->height <= 0) return;
     const auto it = entries_.find(image);
     if (it != entries_.end() && it->second.image.lock().get() == image) return;
-    image->pixels.prefetch();
+    image->pixels.prefetch(*worker_);
+}
+
+void PictureCache::cancelPrefetch(const std::shared_ptr<const forms::Image>& image) const {
+    if (image) image->pixels.cancelPrefetch();
 }
 
 QPixmap PictureCache::scaled(const forms::Bitmap& picture, QSize size, qreal dpr) {

@@ -17,9 +17,13 @@ public:
     // The pixmap of a picture (a null pixmap for a picture without pixels).
     // Its size in logical pixels is the picture's size.
     QPixmap pixmap(const forms::Bitmap& picture);
-    // Starts decoding a picture about to be shown, on a thread of its own,
-    // unless its pixmap is there already.
+    // Has the worker decode a picture about to be shown, unless its pixmap
+    // is there already; nothing without a worker.
     void prefetch(const forms::Bitmap& picture) const;
+    // A picture about to be shown is not after all (its window hid first).
+    void cancelPrefetch(const std::shared_ptr<const forms::Image>& image) const;
+    // The worker that decodes ahead from now on; it must outlive the cache.
+    void decodeAheadOn(forms::Worker& worker) { worker_ = &worker; }
     // The picture scaled smoothly to `size` logical pixels, sharp on a screen
     // with `dpr` device pixels per logical pixel.
     QPixmap scaled(const forms::Bitmap& picture, QSize size, qreal dpr);
@@ -33,6 +37,7 @@ private:
     };
     void dropExpired();
     std::map<const forms::Image*, Entry> entries_;
+    forms::Worker* worker_ = nullptr;
 };
 
 // 0xBBGGRR as a QColor.
