@@ -76,11 +76,13 @@ public:
     bool ready() const { return !decode_ || decoded_; }
     // Has `worker` decode the pixels ahead, for pixels about to be shown,
     // while the window is laid out. Reading the pixels takes them from there,
-    // waiting only for a decoding under way, and decodes them itself when
-    // the worker has not come to them. Nothing for pixels already there.
+    // decodes them itself when the worker has not come to them, and while
+    // the worker is at them decodes the next pictures waiting for it. Nothing
+    // for pixels already there. The worker must outlive the pixels.
     void prefetch(Worker& worker) const {
         if (!decode_ || decoded_ || pending_) return;
         pending_ = std::make_shared<Ahead<PixelWords>>(decode_);
+        worker_ = &worker;
         worker.post([ahead = std::weak_ptr(pending_)] {
             if (const auto a = ahead.lock()) a->runAhead();
         });
@@ -122,7 +124,7 @@ public:
 private:
     const PixelWords& decoded() const {
         if (decode_ && !decoded_) {
-            words_ = pending_ ? pending_->take() : decode_();
+            words_ = pending_ ? pending_->take([w = worker_] { return w->runOne(); }) : decode_();
             pending_.reset();
             decoded_ = true;
         }
@@ -137,6 +139,7 @@ private:
     mutable Decoder decode_;
     mutable bool decoded_ = false;
     mutable std::shared_ptr<Ahead<PixelWords>> pending_;  // decoding ahead
+    mutable Worker* worker_ = nullptr;                    // on this worker
 };
 
 struct Image {

@@ -22,6 +22,18 @@ void Worker::post(std::function<void()> job) {
     wake_.notify_one();
 }
 
+bool Worker::runOne() {
+    std::function<void()> job;
+    {
+        const std::lock_guard lock(mutex_);
+        if (jobs_.empty()) return false;
+        job = std::move(jobs_.front());
+        jobs_.pop_front();
+    }
+    job();
+    return true;
+}
+
 void Worker::run() {
     for (;;) {
         std::function<void()> job;

@@ -25,6 +25,9 @@ public:
 
     // Runs `job` on the worker's thread after the jobs posted before it.
     void post(std::function<void()> job);
+    // Runs the next job still waiting here, on the calling thread: a thread
+    // that waits for the worker helps it. False when none is waiting.
+    bool runOne();
 
 private:
     void run();
@@ -65,9 +68,17 @@ public:
         finished_.notify_all();
     }
     // The result: worked out ahead, or here if the worker has not begun it.
-    // A second take (by a copy's owner) works it out again.
-    T take() {
+    // While the worker is at it, `help` is called (to take on other work)
+    // until it returns false, and then the taker waits. A second take (by a
+    // copy's owner) works it out again.
+    T take(const std::function<bool()>& help = {}) {
         std::unique_lock lock(mutex_);
+        while (state_ == State::Running && help) {
+            lock.unlock();
+            const bool helped = help();
+            lock.lock();
+            if (!helped) break;
+        }
         finished_.wait(lock, [this] { return state_ != State::Running; });
         if (state_ != State::Done) {
             state_ = State::Taken;

@@ -86,6 +86,28 @@ TEST(Ahead, ATakerWaitsForWorkUnderWayAndGetsItsFailure) {
     EXPECT_EQ(works, 2);
 }
 
+TEST(Ahead, ATakerWaitingForTheWorkerRunsTheJobsQueuedBehindItsOwn) {
+    Worker worker;
+    std::promise<void> started, release;
+    std::thread::id nextRanOn;
+    Ahead<int> first([&] {
+        started.set_value();
+        release.get_future().wait();
+        return 1;
+    });
+    Ahead<int> next([&] {
+        nextRanOn = std::this_thread::get_id();
+        release.set_value();  // the first can end only once this one ran
+        return 2;
+    });
+    worker.post([&first] { first.runAhead(); });
+    worker.post([&next] { next.runAhead(); });
+    started.get_future().wait();
+    EXPECT_EQ(first.take([&worker] { return worker.runOne(); }), 1);
+    EXPECT_EQ(nextRanOn, std::this_thread::get_id());
+    EXPECT_EQ(next.take(), 2);
+}
+
 TEST(Pixels, PrefetchedPixelsAreDecodedOnceOnTheWorkerAndACancelledOneNotAtAll) {
     Worker worker;
     std::atomic<int> decodes = 0;
