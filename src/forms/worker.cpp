@@ -22,29 +22,30 @@ void Worker::post(std::function<void()> job) {
     wake_.notify_one();
 }
 
+std::function<void()> Worker::popLocked() {
+    std::function<void()> job = std::move(jobs_.front());
+    jobs_.pop_front();
+    return job;
+}
+
 bool Worker::runOne() {
-    std::function<void()> job;
-    {
-        const std::lock_guard lock(mutex_);
-        if (jobs_.empty()) return false;
-        job = std::move(jobs_.front());
-        jobs_.pop_front();
-    }
+    std::unique_lock lock(mutex_);
+    if (jobs_.empty()) return false;
+    const std::function<void()> job = popLocked();
+    lock.unlock();
     job();
     return true;
 }
 
 void Worker::run() {
+    std::unique_lock lock(mutex_);
     for (;;) {
-        std::function<void()> job;
-        {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-            if (stopping_) return;
-            job = std::move(jobs_.front());
-            jobs_.pop_front();
-        }
+        wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+        if (stopping_) return;
+        const std::function<void()> job = popLocked();
+        lock.unlock();
         job();
+        lock.lock();
     }
 }
 

@@ -31,6 +31,7 @@ public:
 
 private:
     void run();
+    std::function<void()> popLocked();  // the next job; the mutex is held
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<std::function<void()>> jobs_;

@@ -197,19 +197,20 @@ void Stage::resizeEvent(QResizeEvent* event) {
 }
 
 void Stage::focusInEvent(QFocusEvent* event) {
+    withoutFocusRepaint([&] { QGraphicsView::focusInEvent(event); });
+}
+
+void Stage::focusOutEvent(QFocusEvent* event) {
+    withoutFocusRepaint([&] { QGraphicsView::focusOutEvent(event); });
+}
+
+void Stage::withoutFocusRepaint(const std::function<void()>& handle) {
     // Qt repaints a window that takes or loses the keys, for a focus frame,
     // unless it takes no focus; the stage draws none, so it passes for one
     // that takes no focus while the event is handled.
     const Qt::FocusPolicy policy = focusPolicy();
     setFocusPolicy(Qt::NoFocus);
-    QGraphicsView::focusInEvent(event);
-    setFocusPolicy(policy);
-}
-
-void Stage::focusOutEvent(QFocusEvent* event) {
-    const Qt::FocusPolicy policy = focusPolicy();
-    setFocusPolicy(Qt::NoFocus);
-    QGraphicsView::focusOutEvent(event);
+    handle();
     setFocusPolicy(policy);
 }
 

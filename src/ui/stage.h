@@ -72,6 +72,7 @@ private:
     };
     void fitScale();
     void restoreSize();
+    void withoutFocusRepaint(const std::function<void()>& handle);
 
     Settings& settings_;
     QSize size_ = kMinimumSize;
