@@ -146,6 +146,9 @@ struct Image {
     int width = 0;
     int height = 0;
     Pixels pixels;  // width * height once read
+    // Every pixel opaque, known from the file's format before decoding (a
+    // JPEG); false says nothing.
+    bool opaque = false;
 };
 
 // What a control's Picture property holds. `name` is what the driver prints:

@@ -72,6 +72,7 @@ bool JpegHeader(const unsigned char* data, std::size_t size, PictureSize& out) {
     jpeg_read_header(&info, TRUE);
     out.width = int(info.image_width);
     out.height = int(info.image_height);
+    out.opaque = true;
     const bool known = info.num_components >= 1 && info.num_components <= 4;
     jpeg_destroy_decompress(&info);
     return known;
@@ -241,6 +242,8 @@ std::optional<PixelWords> DecodePicturePixels(const unsigned char* data, std::si
     // byte comes first; elsewhere the bytes turn round.
     if constexpr (std::endian::native == std::endian::big)
         for (Pixel& p : pixels) p = (p >> 24) | (p >> 8 & 0xFF00) | (p << 8 & 0xFF0000) | (p << 24);
+    // A JPEG has no alpha: nothing to premultiply in a megabyte of pixels.
+    if (s->opaque) return pixels;
     for (Pixel& p : pixels)
         if (const unsigned alpha = p >> 24; alpha != 0xFF)
             p = PixelOf(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF, alpha);

@@ -19,6 +19,7 @@ constexpr std::size_t MaxPictureBytes = std::size_t(64) << 20;  // decoded, 4 by
 struct PictureSize {
     int width = 0;
     int height = 0;
+    bool opaque = false;  // every pixel opaque, whatever the file holds (JPEG)
 };
 
 // The size a JPEG or PNG header announces. nullopt for any other data, a

@@ -1,10 +1,15 @@
 #include "forms/services.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <ctime>
-#include <fstream>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "forms/picture_codec.h"
 
@@ -100,6 +105,7 @@ Bitmap LazyPicture(std::shared_ptr<const FileBytes> bytes, const std::string& na
     auto image = std::make_shared<Image>();
     image->width = w;
     image->height = h;
+    image->opaque = size->opaque;
     image->pixels = Pixels([bytes, w, h] {
         auto pixels = DecodePicturePixels(bytes->data(), bytes->size());
         // A file whose header was sound but whose body is damaged shows blank.
@@ -116,11 +122,20 @@ Bitmap DecodePicture(const unsigned char* data, std::size_t size, const std::str
 }
 
 Bitmap FilePictures::Load(const std::filesystem::path& file, const std::string& name) {
-    std::error_code ec;
-    const std::uintmax_t length = std::filesystem::file_size(file, ec);
-    if (ec) throw PictureError("cannot open picture file: " + file.string() + ": " + ec.message());
-    const auto time = std::filesystem::last_write_time(file, ec);
-    if (ec) throw PictureError("cannot open picture file: " + file.string() + ": " + ec.message());
+    // One open, one fstat and a read: the picture stock is 65 small files
+    // read while the player waits for the main screen.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) throw PictureError("cannot open picture file: " + file.string() + ": " + std::strerror(errno));
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        throw PictureError("cannot open picture file: " + file.string() + ": " + std::strerror(errno));
+    if (!S_ISREG(info.st_mode)) throw PictureError("not a loadable picture: " + name);
+    const auto length = std::uintmax_t(info.st_size);
+    const FileTime time{info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
     if (const auto seen = seen_.find(file); seen != seen_.end() && seen->second.length == length &&
                                             seen->second.time == time)
         if (std::shared_ptr<const Image> image = seen->second.image.lock()) {
@@ -128,11 +143,14 @@ Bitmap FilePictures::Load(const std::filesystem::path& file, const std::string& 
             return Bitmap{name, std::move(image)};
         }
     if (length > MaxPictureFile) throw PictureError("not a loadable picture: " + name);
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw PictureError("cannot open picture file: " + file.string());
     FileBytes bytes(static_cast<std::size_t>(length));
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(length)))
-        throw PictureError("cannot read picture file: " + file.string());
+    for (std::size_t got = 0; got < bytes.size();) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        // A file that shrank under us is as unreadable as one that fails.
+        if (n <= 0) throw PictureError("cannot read picture file: " + file.string());
+        got += std::size_t(n);
+    }
     Bitmap picture = LazyPicture(std::make_shared<const FileBytes>(std::move(bytes)), name);
     seen_[file] = Seen{length, time, picture.image};
     keep(picture.image);

@@ -112,9 +112,15 @@ public:
     Bitmap Load(const std::filesystem::path& file, const std::string& name) override;
 
 private:
+    // A file's time of last change, to the nanosecond.
+    struct FileTime {
+        long long seconds = 0;
+        long nanoseconds = 0;
+        bool operator==(const FileTime&) const = default;
+    };
     struct Seen {
         std::uintmax_t length = 0;
-        std::filesystem::file_time_type time;
+        FileTime time;
         std::weak_ptr<const Image> image;
     };
     void keep(const std::shared_ptr<const Image>& image);

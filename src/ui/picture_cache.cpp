@@ -15,12 +15,13 @@ namespace {
 
 // The picture as the screen draws it: the decoded words themselves, taken
 // from the picture, neither copied nor converted. Opaque pictures (every
-// JPEG) draw as RGB32, without blending; others as they are, premultiplied.
+// JPEG, known without looking at a pixel) draw as RGB32, without blending;
+// others as they are, premultiplied.
 // A null image when the pixels fall short of the announced size.
 QImage ScreenImage(const forms::Image& image) {
     auto words = std::make_unique<forms::PixelWords>(image.pixels.take());
     if (words->size() < std::size_t(image.width) * std::size_t(image.height)) return {};
-    const bool opaque = std::all_of(words->begin(), words->end(), [](forms::Pixel p) { return p >> 24 == 0xFF; });
+    const bool opaque = image.opaque || std::all_of(words->begin(), words->end(), [](forms::Pixel p) { return p >> 24 == 0xFF; });
     auto* data = reinterpret_cast<uchar*>(words->data());
     // The image owns the words from here on and frees them with itself.
     QImage screen(

@@ -272,6 +272,8 @@ TEST(Pictures, AFileThatIsNoPictureOrIsMissingIsRefusedAtOnce) {
     EXPECT_THROW(pictures.Load(f.game() / "empty.jpg", "e"), PictureError);
     EXPECT_THROW(pictures.Load(f.game() / "half.bmp", "h"), PictureError);
     EXPECT_THROW(pictures.Load(f.game() / "missing.jpg", "m"), PictureError);
+    std::filesystem::create_directory(f.game() / "folder.jpg");
+    EXPECT_THROW(pictures.Load(f.game() / "folder.jpg", "d"), PictureError);
 }
 
 TEST(Pictures, PixelsBuiltByHandNeedNoDecoding) {

@@ -130,6 +130,8 @@ TEST(PictureCodec, AJpegOfTheGameFolderDecodesToItsHeaderSize) {
     ASSERT_TRUE(size);
     EXPECT_EQ(size->width, 640);
     EXPECT_EQ(size->height, 380);
+    EXPECT_TRUE(size->opaque) << "known from the format, before decoding";
+    EXPECT_FALSE(SizeOf(PictureBytes(4, 3))->opaque) << "a PNG may hold alpha";
     const auto words = PixelsOf(jpeg);
     ASSERT_TRUE(words);
     ASSERT_EQ(words->size(), 640u * 380u);
