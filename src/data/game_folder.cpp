@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <system_error>
+#include <utility>
 
 #include "model/fatal_error.h"
 #include "data/text_codec.h"
@@ -80,10 +81,12 @@ std::vector<std::string> ListFiles(const fs::path& folder) {
         names.push_back(std::move(name));
     }
     if (ec) throw FatalError(PathText(folder) + ": cannot list the folder: " + ec.message());
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string fa = FoldCase(a), fb = FoldCase(b);
-        return fa != fb ? fa < fb : a < b;
-    });
+    // Each name folded once, not at every comparison.
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names) keyed.emplace_back(FoldCase(name), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i) names[i] = std::move(keyed[i].second);
     return names;
 }
 

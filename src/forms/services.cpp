@@ -136,7 +136,7 @@ Bitmap FilePictures::Load(const std::filesystem::path& file, const std::string& 
     if (!S_ISREG(info.st_mode)) throw PictureError("not a loadable picture: " + name);
     const auto length = std::uintmax_t(info.st_size);
     const FileTime time{info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
-    if (const auto seen = seen_.find(file); seen != seen_.end() && seen->second.length == length &&
+    if (const auto seen = seen_.find(file.native()); seen != seen_.end() && seen->second.length == length &&
                                             seen->second.time == time)
         if (std::shared_ptr<const Image> image = seen->second.image.lock()) {
             keep(image);
@@ -152,7 +152,7 @@ Bitmap FilePictures::Load(const std::filesystem::path& file, const std::string& 
         got += std::size_t(n);
     }
     Bitmap picture = LazyPicture(std::make_shared<const FileBytes>(std::move(bytes)), name);
-    seen_[file] = Seen{length, time, picture.image};
+    seen_[file.native()] = Seen{length, time, picture.image};
     keep(picture.image);
     return picture;
 }

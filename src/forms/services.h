@@ -10,6 +10,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -124,7 +125,7 @@ private:
         std::weak_ptr<const Image> image;
     };
     void keep(const std::shared_ptr<const Image>& image);
-    std::map<std::filesystem::path, Seen> seen_;
+    std::unordered_map<std::string, Seen> seen_;  // by the path as given
     std::deque<std::shared_ptr<const Image>> kept_;  // loaded last at the back
     std::size_t keptBytes_ = 0;
     std::size_t keptBudget_;
