@@ -108,12 +108,15 @@ bool Loaded(const std::string& name) {
 
 TEST(QtWavePlayer, AMissingFileIsSilenceAndPlayNeverWaitsTheSoundModuleLoadsWithTheFirstSound) {
     App();
+    // Run with the other tests in one process, an earlier test may have
+    // played a sound already; CTest runs each test alone.
+    const bool loadedBefore = Loaded("libQt6Multimedia");
     testing_support::TestFolder folder;
     ui::QtWavePlayer player;
     player.Open(folder.game() / "sound" / "nothing.wav");
     EXPECT_TRUE(player.opened().empty());
     player.Play();
-    EXPECT_FALSE(Loaded("libQt6Multimedia")) << "no sound played yet";
+    if (!loadedBefore) EXPECT_FALSE(Loaded("libQt6Multimedia")) << "no sound played yet";
 
     player.Open(folder.game() / "sound" / "fon1.wav");  // a file, but no real wave
     EXPECT_EQ(player.opened(), folder.game() / "sound" / "fon1.wav");
