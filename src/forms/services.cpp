@@ -122,8 +122,8 @@ Bitmap DecodePicture(const unsigned char* data, std::size_t size, const std::str
 }
 
 Bitmap FilePictures::Load(const std::filesystem::path& file, const std::string& name) {
-    // One open, one fstat and a read: the picture stock is 65 small files
-    // read while the player waits for the main screen.
+    // One open, one fstat and a read: the picture stock is dozens of small
+    // files read while the player waits for the main screen.
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throw PictureError("cannot open picture file: " + file.string() + ": " + std::strerror(errno));
     struct Closer {

@@ -5,7 +5,6 @@
 
 #include <deque>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <optional>
 #include <random>
