@@ -136,8 +136,8 @@ Bitmap FilePictures::Load(const std::filesystem::path& file, const std::string& 
     if (!S_ISREG(info.st_mode)) throw PictureError("not a loadable picture: " + name);
     const auto length = std::uintmax_t(info.st_size);
     const FileTime time{info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
-    if (const auto seen = seen_.find(file.native()); seen != seen_.end() && seen->second.length == length &&
-                                            seen->second.time == time)
+    if (const auto seen = seen_.find(file.native());
+        seen != seen_.end() && seen->second.length == length && seen->second.time == time)
         if (std::shared_ptr<const Image> image = seen->second.image.lock()) {
             keep(image);
             return Bitmap{name, std::move(image)};

@@ -21,7 +21,8 @@ namespace {
 QImage ScreenImage(const forms::Image& image) {
     auto words = std::make_unique<forms::PixelWords>(image.pixels.take());
     if (words->size() < std::size_t(image.width) * std::size_t(image.height)) return {};
-    const bool opaque = image.opaque || std::all_of(words->begin(), words->end(), [](forms::Pixel p) { return p >> 24 == 0xFF; });
+    const bool opaque =
+        image.opaque || std::all_of(words->begin(), words->end(), [](forms::Pixel p) { return p >> 24 == 0xFF; });
     auto* data = reinterpret_cast<uchar*>(words->data());
     // The image owns the words from here on and frees them with itself.
     QImage screen(
