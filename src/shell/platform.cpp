@@ -15,11 +15,18 @@ std::filesystem::path ExecutableFolder() {
     return ec ? std::filesystem::current_path() : exe.parent_path();
 }
 
-std::filesystem::path InstalledDataFolder() {
-    const std::filesystem::path exe = ExecutableFolder();
+std::filesystem::path InstalledDataFolder() { return InstalledDataFolder(ExecutableFolder()); }
+
+std::filesystem::path InstalledDataFolder(const std::filesystem::path& exe) {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    if (std::filesystem::is_regular_file(data::Resolve(exe, "\\conf.cfg"), ec)) return exe;
-    return exe.parent_path() / "share" / "klevnitsa";
+    // The exact name before any case-blind search: installed, the program's
+    // folder is /usr/bin, thousands of names to compare at every start.
+    if (fs::is_regular_file(exe / "conf.cfg", ec)) return exe;
+    const fs::path installed = exe.parent_path() / "share" / "klevnitsa";
+    if (fs::is_directory(installed, ec)) return installed;
+    if (fs::is_regular_file(data::Resolve(exe, "\\conf.cfg"), ec)) return exe;
+    return installed;
 }
 
 std::filesystem::path PlayerDataFolder() {

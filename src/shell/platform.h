@@ -9,8 +9,11 @@ namespace klev {
 std::filesystem::path ExecutableFolder();
 // The game's data to read: the folder of the executable when it holds the
 // game ("conf.cfg" beside it, as in the build), else the installed data
-// folder "<prefix>/share/klevnitsa" beside "<prefix>/bin".
+// folder "<prefix>/share/klevnitsa" beside "<prefix>/bin". "conf.cfg" in
+// another case counts only where there is no installed data folder.
 std::filesystem::path InstalledDataFolder();
+// The same for the program in the folder `exe`.
+std::filesystem::path InstalledDataFolder(const std::filesystem::path& exe);
 // The player's data folder: $XDG_DATA_HOME/klevnitsa, by default
 // ~/.local/share/klevnitsa.
 std::filesystem::path PlayerDataFolder();

@@ -114,3 +114,18 @@ TEST(PlayerFiles, TheGamePlaysFromThePlayersFolderAndNeverWritesTheGameFolder) {
     EXPECT_EQ(Snapshot(game.game()), before) << "the game folder is only read";
     EXPECT_EQ(g.path("\\Data\\Maps\\Info.inf"), data::Resolve(game.game(), "\\Data\\Maps\\Info.inf"));
 }
+
+TEST(PlayerFiles, TheGameFolderIsBesideTheProgramOrInstalledBesideItsFolder) {
+    TestFolder root;
+    const fs::path prefix = root.root() / "prefix";
+    const fs::path bin = prefix / "bin";
+    const fs::path installed = prefix / "share" / "klevnitsa";
+    fs::create_directories(bin);
+    EXPECT_EQ(klev::InstalledDataFolder(bin), installed);  // nothing anywhere: where it would be installed
+    Write(bin / "CONF.CFG", "");
+    EXPECT_EQ(klev::InstalledDataFolder(bin), bin);  // a game folder copied from Windows
+    fs::create_directories(installed);
+    EXPECT_EQ(klev::InstalledDataFolder(bin), installed);  // installed data wins over a name in another case
+    Write(bin / "conf.cfg", "");
+    EXPECT_EQ(klev::InstalledDataFolder(bin), bin);  // the build's own folder
+}
