@@ -267,7 +267,8 @@ void OpenBar(Game& game) {
 void PassOut(Game& game) {
     Kafe& kafe = game.window<Kafe>();
     game.bar.PassedOut = true;
-    Restart(kafe.TurboTimer);
+    // Passing out again while still out does not put the waking off.
+    kafe.TurboTimer.setEnabled(true);
     game.window<Form1>().Hide();
     game.bar.Drunkenness = 50;
     kafe.ShowHall();

@@ -73,7 +73,8 @@ private:
 void OpenBar(Game& game);
 
 // The player has drunk more than he can take: the frame, the map hidden for
-// 30 s, his drunkenness 50.
+// 30 s (counted from the first collapse if he goes out again meanwhile),
+// his drunkenness 50.
 void PassOut(Game& game);
 
 }  // namespace klev

@@ -155,7 +155,7 @@ TEST_F(BarMenus, PassingOutAbove99AndWakingAfterExactly30Seconds) {
     // The meter keeps the width it grew to.
     EXPECT_EQ(print("Kafe.St_Drink.Width"), std::to_string(std::stoi(before) + 60));
     bar().Drunkenness = 99;
-    Drink(1);  // 105: passes out again, the 30 s start afresh
+    Drink(1);  // 105: passes out again at the same moment
     run("advance 29999");
     EXPECT_EQ(run("print Form1.Visible\nprint Kafe.Frame1.Visible\n"), "false\ntrue\n");
     run("advance 1");
