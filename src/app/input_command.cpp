@@ -141,7 +141,12 @@ void ApplyInput(const Input& in, const Deliver& deliver) {
         in.control->Text = in.text;
         return;
     }
-    if (in.listIndex >= 0) in.control->ListIndex = in.listIndex;
+    if (in.listIndex >= 0) {
+        in.control->ListIndex = in.listIndex;
+        // A combo box shows the entry chosen from its list as its text.
+        if (in.control->kind() == forms::Kind::ComboBox)
+            in.control->Text = in.control->List[std::size_t(in.listIndex)];
+    }
     deliver(*in.form, in.event, in.control ? in.control->name() : std::string(), in.args);
 }
 
