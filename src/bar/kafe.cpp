@@ -27,7 +27,8 @@ constexpr forms::Color PuddleGreen = 0x00C000;
 constexpr forms::Color BubblePaper = 0xF0FAFF;
 constexpr float Panel = 5700;  // the hall picture above, the panel below
 
-// A running timer started again counts afresh, as every timer of the game.
+// Opening the bar while it is already open starts its hall timers afresh
+// (a plain enable would leave a running timer's countdown as it was).
 void Restart(forms::Timer& timer) {
     timer.setEnabled(false);
     timer.setEnabled(true);
