@@ -27,13 +27,6 @@ constexpr forms::Color PuddleGreen = 0x00C000;
 constexpr forms::Color BubblePaper = 0xF0FAFF;
 constexpr float Panel = 5700;  // the hall picture above, the panel below
 
-// Opening the bar while it is already open starts its hall timers afresh
-// (a plain enable would leave a running timer's countdown as it was).
-void Restart(forms::Timer& timer) {
-    timer.setEnabled(false);
-    timer.setEnabled(true);
-}
-
 forms::Control& Zone(forms::Control& c) {
     c.BackTransparent = true;
     return c;
@@ -255,12 +248,13 @@ void OpenBar(Game& game) {
     bar.SatietyMeter = 60;
     bar.Satiety = 1;
     kafe.Label4.ForeColor = forms::White;
-    Restart(kafe.Actions);
+    // Opened again while open, the running timers keep their countdowns.
+    kafe.Actions.setEnabled(true);
     bar.EyesShown = false;
     bar.FirstSlidingPuddle = 1;
     kafe.Select_fr.Visible = false;
     bar.Puddles.clear();
-    Restart(kafe.Timer1);
+    kafe.Timer1.setEnabled(true);
     for (RegularRecord& regular : game.save.Regulars) regular.Drunkenness = 1;
     kafe.ShowHall();
 }
