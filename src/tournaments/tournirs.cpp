@@ -95,18 +95,19 @@ bool OpenTournament(Game& game) {
 
 void EnterTournament(Game& game) {
     TournamentState& t = game.tournament;
+    Tour_Form& form = game.window<Tour_Form>();
+    // The keep-net is checked first, whatever the state of the offer.
+    if (!game.save.CaughtFish.empty()) {
+        form.info.Caption = "Продай или выпусти всю рыбу";
+        return;
+    }
     // A withdrawn offer, or one already taken (the window stays open through
     // the contest and after it), cannot be entered: the contest would start
     // again with no time left and never end.
     if (!t.TournamentOffered) return;
-    Tour_Form& form = game.window<Tour_Form>();
     // Duel and tournament would share the console and the scene.
     if (game.duel.InDuel) {
         form.info.Caption = "Сначала закончи дуэль";
-        return;
-    }
-    if (!game.save.CaughtFish.empty()) {
-        form.info.Caption = "Продай или выпусти всю рыбу";
         return;
     }
     SceneForm& scene = game.window<SceneForm>();

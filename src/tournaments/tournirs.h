@@ -20,10 +20,11 @@ void TournamentCycle(Game& game);
 // the draws up to the first impossible one are made all the same.
 bool OpenTournament(Game& game);
 
-// Tour_Form's "Начать": refused while a duel is arranged ("Сначала закончи
-// дуэль") or with fish in the keep-net ("Продай или выпусти всю рыбу"),
-// ignored when no offer is open; otherwise the player is taken to the
-// tournament place and the contest clock starts.
+// Tour_Form's "Начать": refused with fish in the keep-net ("Продай или
+// выпусти всю рыбу", even when no offer is open), then ignored when no offer
+// is open, refused while a duel is arranged ("Сначала закончи дуэль");
+// otherwise the player is taken to the tournament place and the contest
+// clock starts.
 void EnterTournament(Game& game);
 
 // One tick of SceneForm.Tur_T: the countdown, a rival's chance, the end.

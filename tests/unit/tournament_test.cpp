@@ -12,6 +12,7 @@
 #include "shell/game.h"
 #include "test_game.h"
 #include "trade_keep_net.h"
+#include "tournaments/tour_form.h"
 #include "tournaments/tournirs.h"
 #include "tournaments/tur_result.h"
 
@@ -447,6 +448,29 @@ TEST_F(Tournament, ThePlayerWinsAloneWithZeroRivalsAndIsPaidOnce) {
     EXPECT_EQ(print("InTournament"), "false");
     EXPECT_EQ(print("SceneForm.Tur_T.Enabled"), "false");
     EXPECT_EQ(print("PlayerMoney"), "150");
+}
+
+// The keep-net is checked before anything else: its refusal also answers a
+// start on an offer that is withdrawn, taken or crossed by a duel.
+TEST_F(Tournament, FishInTheKeepNetAreNamedWhateverTheOfferAndTheDuel) {
+    t.startAs();
+    OpenRiver3();
+    Keep(t, Perch, 300);
+    game().duel.InDuel = true;
+    Enter();
+    EXPECT_EQ(print("Tour_Form.info.Caption"), "Продай или выпусти всю рыбу");
+    game().duel.InDuel = false;
+    game().save.CaughtFish.clear();
+    run("click Tour_Form.Label3");
+    ASSERT_EQ(print("InTournament"), "true");
+    Keep(t, Pike, 1250);
+    Finish();
+    // The entry window is still open on the taken offer.
+    game().window<klev::Tour_Form>().info.Caption = "";
+    run("click Tour_Form.Label3");
+    EXPECT_EQ(print("Tour_Form.info.Caption"), "Продай или выпусти всю рыбу");
+    EXPECT_EQ(print("InTournament"), "false");
+    EXPECT_EQ(print("SceneForm.Tur_T.Enabled"), "false");
 }
 
 TEST_F(Tournament, EqualBestWeightsPayNothingAndMarkNoOne) {
