@@ -121,10 +121,10 @@ ShopFr::ShopFr(Game& game)
     on("", Event::MouseMove, [this] { Label5.FontBold = false; });
 }
 
-void ShopFr::ShowCatalogs() {
+void ShopFr::ShowCatalogs(const std::vector<std::string>& lineTexts) {
     const LoadedData& d = game_.loaded;
     for (const TackleItem& rod : d.RodCatalog) List_Sp.addItem(rod.Name);
-    for (const TackleItem& line : d.LineCatalog) List_Leska.addItem(data::LineListText(line.Strength, game_.sep()));
+    for (const std::string& text : lineTexts) List_Leska.addItem(text);
     for (const TackleItem& bait : d.BaitCatalog) List_Nas.addItem(bait.Name);
     for (const TackleItem& lure : d.LureCatalog) List_Bles.addItem(lure.Name);
 }

@@ -7,6 +7,7 @@
 // start-up; they are never refilled.
 
 #include <string>
+#include <vector>
 
 #include "forms/form.h"
 #include "base/shop_rules.h"
@@ -61,8 +62,9 @@ public:
     // The state every visit starts in: rods section chosen, money refreshed.
     void OpenOnRods();
 
-    // Lists the loaded catalogs: names, and lines by their strength.
-    void ShowCatalogs();
+    // Lists the loaded catalogs: names, and the lines by the texts their
+    // reader made (a line of lsk.cfg without ";" has none).
+    void ShowCatalogs(const std::vector<std::string>& lineTexts);
 
 private:
     forms::Control& Frame(int index);

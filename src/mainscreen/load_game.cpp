@@ -204,13 +204,16 @@ void LoadCatalogs(Game& game) {
     ShopFr& shop = game.window<ShopFr>();
     auto load = [&](auto reader, const char* name, std::vector<TackleItem>& catalog) {
         const std::string shown = std::string("\\Data\\Dev\\") + name;
-        catalog = reader(game.path(shown), shown, game.sep()).items;
+        data::Catalog read = reader(game.path(shown), shown, game.sep());
+        catalog = std::move(read.items);
+        return std::move(read.listTexts);
     };
     load(data::ReadRodCatalog, "Sp.cfg", game.loaded.RodCatalog);
-    load(data::ReadLineCatalog, "lsk.cfg", game.loaded.LineCatalog);
+    // A line of lsk.cfg without ";" is in the catalog but not in the shop's list.
+    const std::vector<std::string> lineTexts = load(data::ReadLineCatalog, "lsk.cfg", game.loaded.LineCatalog);
     load(data::ReadBaitCatalog, "nas.cfg", game.loaded.BaitCatalog);
     load(data::ReadLureCatalog, "bls.cfg", game.loaded.LureCatalog);
-    shop.ShowCatalogs();
+    shop.ShowCatalogs(lineTexts);
 }
 
 void LoadMaps(Game& game, const MapFileReader& read) {

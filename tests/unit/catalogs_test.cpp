@@ -130,6 +130,16 @@ TEST(LoadCatalogs, TheFourCatalogsFillTheShopLists) {
     EXPECT_EQ(t.print("ShopFr.Visible"), "false");
 }
 
+TEST(LoadCatalogs, ALineWithoutSemicolonIsInTheCatalogButNotInTheShopList) {
+    TestGame t;
+    t.folder.write("Data/Dev/lsk.cfg", {"3", "1500", "2500;7", "1234.5;9"});
+    t.startAs("Вася");
+    EXPECT_EQ(t.print("LineCatalogCount"), "3");
+    EXPECT_EQ(t.print("LineCatalog(1).Price"), "0");
+    EXPECT_EQ(t.print("LineCatalog(3).Strength"), "1234");  // lenient, halves to even
+    EXPECT_EQ(t.run("items ShopFr.List_Leska\n"), "2,5 кг\n1,234 кг\n.\n");
+}
+
 TEST(LoadCatalogs, AnEmptyCatalogIsNoError) {
     TestGame t;
     t.folder.write("Data/Dev/bls.cfg", {"0"});
