@@ -190,7 +190,21 @@ void PathSetter::strings(std::string_view name, std::vector<std::string>& items)
     outcome_ = Outcome::Set;
 }
 
-// A count is the size of its list: it cannot be set.
+// A count that is only the size of its list cannot be set.
 void PathSetter::count(std::string_view, std::size_t) {}
+
+// A list's count set by a test set-up grows the list with empty elements at
+// the end or shortens it, as the game itself resizes its lists. A count no
+// game list comes near is refused rather than allocated.
+void PathSetter::listCount(std::string_view name, ListView& list) {
+    if (!matchesLeaf(name)) return;
+    constexpr long long MaxSetCount = 100000;
+    long long n = 0;
+    if (!ParseWhole(text_, n) || n < 0 || n > MaxSetCount || !list.resize(std::size_t(n))) {
+        outcome_ = Outcome::BadValue;
+        return;
+    }
+    outcome_ = Outcome::Set;
+}
 
 }  // namespace forms

@@ -20,6 +20,9 @@ public:
     virtual ~ListView() = default;
     virtual std::size_t size() const = 0;
     virtual void visitElement(std::size_t index1, VarVisitor& v) = 0;
+    // Grows (empty elements at the end) or shortens the list; false for a
+    // list of fixed length.
+    virtual bool resize(std::size_t) { return false; }
 };
 
 class VarVisitor {
@@ -36,11 +39,15 @@ public:
     virtual void strings(std::string_view name, std::vector<std::string>& items) = 0;
     // A count that is the size of a list.
     virtual void count(std::string_view name, std::size_t value) = 0;
+    // The count of a list that a tool may also set, resizing the list.
+    virtual void listCount(std::string_view name, ListView& list) { count(name, list.size()); }
 
     template <class T>
     void records(std::string_view name, std::vector<T>& items);
     template <class T, std::size_t N>
     void records(std::string_view name, T (&items)[N]);
+    template <class T>
+    void sizeOf(std::string_view name, std::vector<T>& items);
     // An enumeration seen as the text of its value: texts[int(value)]. A text
     // written back that names no value leaves the value as it was.
     template <class E, std::size_t N>
@@ -56,6 +63,10 @@ public:
     explicit VectorView(std::vector<T>& v) : v_(v) {}
     std::size_t size() const override { return v_.size(); }
     void visitElement(std::size_t index1, VarVisitor& vis) override { v_[index1 - 1].reflect(vis); }
+    bool resize(std::size_t n) override {
+        v_.resize(n);
+        return true;
+    }
 
 private:
     std::vector<T>& v_;
@@ -76,6 +87,12 @@ template <class T>
 void VarVisitor::records(std::string_view name, std::vector<T>& items) {
     VectorView<T> view(items);
     list(name, view);
+}
+
+template <class T>
+void VarVisitor::sizeOf(std::string_view name, std::vector<T>& items) {
+    VectorView<T> view(items);
+    listCount(name, view);
 }
 
 template <class T, std::size_t N>
@@ -139,7 +156,8 @@ std::optional<std::string> PrintPath(Root& root, std::string_view path) {
 }
 
 // Sets the value at `path` from `text`: a whole number, a real number with
-// ".", `true`/`false`, or any text for a text field. The outcome says
+// ".", `true`/`false`, or any text for a text field; a list's count resizes
+// the list (new elements empty, at most MaxSetCount). The outcome says
 // whether the path named something and whether the text fit its type.
 class PathSetter : public VarVisitor {
 public:
@@ -155,6 +173,7 @@ public:
     void list(std::string_view name, ListView& list) override;
     void strings(std::string_view name, std::vector<std::string>& items) override;
     void count(std::string_view name, std::size_t value) override;
+    void listCount(std::string_view name, ListView& list) override;
 
 private:
     bool matchesLeaf(std::string_view name) const;

@@ -26,40 +26,40 @@ void SaveData::reflect(forms::VarVisitor& v) {
     v.field("LureSlot", LureSlot);
     v.field("GroundbaitSlot", GroundbaitSlot);
     v.records("OwnedRods", OwnedRods);
-    v.count("OwnedRodCount", OwnedRods.size());
+    v.sizeOf("OwnedRodCount", OwnedRods);
     v.records("OwnedLines", OwnedLines);
-    v.count("OwnedLineCount", OwnedLines.size());
+    v.sizeOf("OwnedLineCount", OwnedLines);
     v.records("OwnedBaits", OwnedBaits);
-    v.count("OwnedBaitCount", OwnedBaits.size());
+    v.sizeOf("OwnedBaitCount", OwnedBaits);
     v.records("OwnedLures", OwnedLures);
-    v.count("OwnedLureCount", OwnedLures.size());
+    v.sizeOf("OwnedLureCount", OwnedLures);
     v.records("OwnedGroundbaits", OwnedGroundbaits);
-    v.count("OwnedGroundbaitCount", OwnedGroundbaits.size());
+    v.sizeOf("OwnedGroundbaitCount", OwnedGroundbaits);
     v.records("CaughtFish", CaughtFish);
-    v.count("CaughtCount", CaughtFish.size());
+    v.sizeOf("CaughtCount", CaughtFish);
     v.records("Regulars", Regulars);
 }
 
 void LoadedData::reflect(forms::VarVisitor& v) {
     v.records("RodCatalog", RodCatalog);
-    v.count("RodCatalogCount", RodCatalog.size());
+    v.sizeOf("RodCatalogCount", RodCatalog);
     v.records("LineCatalog", LineCatalog);
-    v.count("LineCatalogCount", LineCatalog.size());
+    v.sizeOf("LineCatalogCount", LineCatalog);
     v.records("BaitCatalog", BaitCatalog);
-    v.count("BaitCatalogCount", BaitCatalog.size());
+    v.sizeOf("BaitCatalogCount", BaitCatalog);
     v.records("LureCatalog", LureCatalog);
-    v.count("LureCatalogCount", LureCatalog.size());
+    v.sizeOf("LureCatalogCount", LureCatalog);
     v.records("SpeciesList", SpeciesList);
-    v.count("SpeciesCount", SpeciesList.size());
+    v.sizeOf("SpeciesCount", SpeciesList);
     v.records("MapList", MapList);
-    v.count("MapCount", MapList.size());
+    v.sizeOf("MapCount", MapList);
     v.field("PictureCount", PictureCount);
     v.field("UseSettingsFile", UseSettingsFile);
 }
 
 void RecordBookData::reflect(forms::VarVisitor& v) {
     v.records("RecordBook", RecordBook);
-    v.count("RecordCount", RecordBook.size());
+    v.sizeOf("RecordCount", RecordBook);
 }
 
 void PlaceState::reflect(forms::VarVisitor& v) {
@@ -71,7 +71,7 @@ void PlaceState::reflect(forms::VarVisitor& v) {
     v.field("CastLineY", CastLineY);
     v.field("SnagChance", SnagChance);
     v.records("PlaceFish", PlaceFish);
-    v.count("PlaceFishCount", PlaceFish.size());
+    v.sizeOf("PlaceFishCount", PlaceFish);
 }
 
 void Messages::reflect(forms::VarVisitor& v) {
@@ -131,7 +131,7 @@ void DuelState::reflect(forms::VarVisitor& v) {
     v.field("DuelTimeLeft", DuelTimeLeft);
     v.field("SelectedRegular", SelectedRegular);
     v.records("RivalCatch", RivalCatch);
-    v.count("RivalCatchCount", RivalCatch.size());
+    v.sizeOf("RivalCatchCount", RivalCatch);
 }
 
 void TournamentState::reflect(forms::VarVisitor& v) {
@@ -143,7 +143,7 @@ void TournamentState::reflect(forms::VarVisitor& v) {
     v.field("InTournament", InTournament);
     v.field("TournamentTimeLeft", TournamentTimeLeft);
     v.records("TournamentFishList", TournamentFishList);
-    v.count("TournamentFishCount", TournamentFishList.size());
+    v.sizeOf("TournamentFishCount", TournamentFishList);
     v.field("TournamentOffered", TournamentOffered);
 }
 

@@ -19,7 +19,7 @@ void FishRecord::reflect(forms::VarVisitor& v) {
     v.field("SpeciesValue4", SpeciesValue4);
     v.field("Caution", Caution);
     v.field("Strength", Strength);
-    v.count("BaitCount", Baits.size());
+    v.sizeOf("BaitCount", Baits);
     v.records("Baits", Baits);
     v.field("Weight", Weight);
     v.field("PriceWeightUnit", PriceWeightUnit);
@@ -49,7 +49,7 @@ void MapInfo::reflect(forms::VarVisitor& v) {
     v.field("Title", Title);
     v.field("Folder", Folder);
     v.field("PictureIndex", PictureIndex);
-    v.count("PlaceCount", Places.size());
+    v.sizeOf("PlaceCount", Places);
     v.records("Places", Places);
 }
 
@@ -64,7 +64,7 @@ void RegularRecord::reflect(forms::VarVisitor& v) {
     v.field("Attitude", Attitude);
     v.field("Tolerance", Tolerance);
     v.field("Skill", Skill);
-    v.count("CatchCount", Catch.size());
+    v.sizeOf("CatchCount", Catch);
     v.records("Catch", Catch);
     v.field("BestWeight", BestWeight);
 }
