@@ -32,6 +32,12 @@ bool ServiceCommand(const std::string& verb) {
     return false;
 }
 
+// The windows that keep state variables of their own (the inventory's
+// pick-list mode). A name found nowhere else is looked for in them, creating
+// them as a first use would; no other window is created by a lookup, since
+// the main screen would start its event timer behind the script's back.
+constexpr const char* WindowsWithState[] = {"InvenFr"};
+
 }  // namespace
 
 void SoundLog::Play() {
@@ -302,13 +308,14 @@ void ScriptDriver::listTimers(std::ostream& out) {
     out << ".\n";
 }
 
-// A window's own state: only windows already created are asked, since
-// creating one here would start its design-time timers behind the script's
-// back.
+// A window's own state: the windows already created, then those of
+// WindowsWithState.
 std::optional<std::string> ScriptDriver::stateVariable(const std::string& path) {
     if (auto value = forms::PrintPath(static_cast<klev::GameState&>(*game_), path)) return value;
     for (forms::Form* form : game_->createdForms())
         if (auto value = forms::PrintPath(*form, path)) return value;
+    for (const char* name : WindowsWithState)
+        if (auto value = forms::PrintPath(*game_->formByName(name), path)) return value;
     return std::nullopt;
 }
 
@@ -380,6 +387,8 @@ void ScriptDriver::set(const std::string& what, const std::string& text) {
     if (check(forms::SetPath(static_cast<klev::GameState&>(*game_), what, text))) return;
     for (forms::Form* form : game_->createdForms())
         if (check(forms::SetPath(*form, what, text))) return;
+    for (const char* name : WindowsWithState)
+        if (check(forms::SetPath(*game_->formByName(name), what, text))) return;
     throw ScriptError("unknown variable: " + what);
 }
 
