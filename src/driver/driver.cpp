@@ -249,7 +249,9 @@ bool ScriptDriver::runInspection(const klev::CommandLine& cmd, std::ostream& out
         cmd.need(2);
         items(w[1].text, out);
     } else if (verb == "set") {
-        if (w.size() < 3) throw ScriptError("set needs a name and a value");
+        // `set NAME ` with one blank sets an empty text.
+        const bool emptyText = w.size() == 2 && cmd.line.size() > w[1].at + w[1].text.size();
+        if (w.size() < 3 && !emptyText) throw ScriptError("set needs a name and a value");
         set(w[1].text, cmd.restAfter(1));
     } else if (verb == "count") {
         cmd.need(2);
