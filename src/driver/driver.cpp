@@ -71,6 +71,8 @@ ScriptDriver::~ScriptDriver() = default;
 Status ScriptDriver::run(std::istream& script, std::ostream& out) {
     for (std::string line; std::getline(script, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        // A script saved by a Windows editor may begin with a UTF-8 byte-order mark.
+        if (lineNumber_ == 0 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
         // After the end only `messages` and `sounds` still answer.
         const Status s = runLine(line, out);
         if (s != Finished) return s;

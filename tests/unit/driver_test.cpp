@@ -81,6 +81,12 @@ TEST(Driver, AnswersAreTheRestOfTheLineAsItStands) {
     EXPECT_TRUE(t.folder.exists("Saves/  Вася Пупкин/vrb.cfg"));
 }
 
+TEST(Driver, AByteOrderMarkAndCarriageReturnsAreNoPartOfTheScript) {
+    TestGame t;
+    EXPECT_EQ(t.run("\xEF\xBB\xBF" "answer Вася\r\nstart\r\nadvance 2000\r\nprint PlayerName\r\n"), "Вася\n");
+    EXPECT_EQ(t.lastStatus(), driver::Finished);
+}
+
 TEST(Driver, ValuesArePrintedAsTheProtocolSays) {
     TestGame t;
     t.startAs("Вася");
